@@ -1,0 +1,70 @@
+// Quandrell: builds the window system, the program's state and its
+// callbacks, and runs the main window.
+
+#include <signal.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "platform/http_client.h"
+#include "platform/program_dir.h"
+#include "platform/registry_store.h"
+#include "platform/session_signals.h"
+#include "platform/shell_open.h"
+#include "platform/single_instance.h"
+#include "shell/app.h"
+#include "shell/callbacks.h"
+#include "shell/startup.h"
+#include "shell/window_definition.h"
+#include "ui/qt/qt_toolkit.h"
+
+namespace {
+
+bool HasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    if (const char* value = std::getenv(name); value && *value) return true;
+  return false;
+}
+
+int Fail(const std::string& message) {
+  std::cerr << "Quandrell: " << message << "\n";
+  QMessageBox::critical(nullptr, "Quandrell", QString::fromStdString(message));
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  platform::BlockSessionSignals({SIGTERM, SIGHUP});
+  if (!HasDisplay()) {
+    std::cerr << "Quandrell: no display to show the window on.\n";
+    return -1;
+  }
+  QApplication application(argc, argv);
+  platform::HttpGlobalInit();
+  const std::string programDir = platform::ProgramDir();
+
+  ui::UirModel model;
+  if (std::string error = LoadWindowDefinition(programDir, model); !error.empty()) return Fail(error);
+
+  ui::CallbackTable callbacks;
+  ui::qt::QtToolkit toolkit(model, callbacks);
+  platform::RegistryStore store(platform::RegistryStore::DefaultPath());
+  std::string storeError;
+  store.Open(storeError);
+  platform::XdgOpener opener;
+  auto app = std::make_unique<App>(toolkit, store, opener, programDir);
+  callbacks = BindAllCallbacks(*app);
+  if (auto unbound = ui::UnboundCallbacks(model, callbacks); !unbound.empty())
+    return Fail("The window definition names a callback this program lacks: " + unbound.front());
+
+  const auto lockPath = std::filesystem::path(store.Path()).parent_path() / "instance.lock";
+  platform::SingleInstance instance(lockPath.string());
+  const int code = RunMainWindow(*app, instance, storeError);
+  toolkit.Shutdown();
+  return code;
+}

@@ -1,0 +1,4 @@
+#include "online/banner.h"
+
+// Filled by the online-services work.
+void RefreshBanner(App&) {}

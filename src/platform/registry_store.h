@@ -1,0 +1,77 @@
+#pragma once
+// The per-user store of named values, in the registry's terms: keys hold
+// values of a type (text, binary, 32-bit integer). One SQLite database per
+// user; its table layout is a public interface other programs may use.
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+namespace platform {
+
+enum RegType : uint32_t { REG_SZ = 1, REG_BINARY = 3, REG_DWORD = 4 };
+
+// The key of the program's settings and queue.
+inline constexpr const char* kQuandrellKey = "HKEY_CURRENT_USER\\Software\\Quandrell";
+
+enum class ReadStatus { Ok, Missing, TooLong, Unavailable };
+
+class RegistryStore {
+ public:
+  // ${XDG_CONFIG_HOME:-$HOME/.config}/Quandrell/registry.db
+  static std::string DefaultPath();
+
+  explicit RegistryStore(std::string path);
+  ~RegistryStore();
+  RegistryStore(const RegistryStore&) = delete;
+  RegistryStore& operator=(const RegistryStore&) = delete;
+
+  // Opens or creates the database. On failure (unreadable or damaged file)
+  // returns false with a message; the store then reads nothing and writes
+  // nothing, so the damaged file is left as it is.
+  bool Open(std::string& error);
+  bool Available() const { return db_ != nullptr; }
+  const std::string& Path() const { return path_; }
+
+  bool KeyExists(const std::string& key);
+  // Reads as the registry does with a buffer of `capacity` bytes: a value
+  // longer than the buffer fails with TooLong and nothing is returned.
+  ReadStatus Read(const std::string& key, const std::string& name, size_t capacity,
+                  std::vector<uint8_t>& data, uint32_t* type = nullptr);
+  // Text values are stored with their terminator; `capacity` counts it.
+  ReadStatus ReadString(const std::string& key, const std::string& name, size_t capacity,
+                        std::string& out);
+  ReadStatus ReadDword(const std::string& key, const std::string& name, int32_t& out);
+
+  bool Write(const std::string& key, const std::string& name, uint32_t type,
+             const void* data, size_t size);
+  bool WriteString(const std::string& key, const std::string& name, const std::string& text);
+  bool WriteDword(const std::string& key, const std::string& name, int32_t value);
+  // Deleting a value that does not exist is not an error.
+  bool Delete(const std::string& key, const std::string& name);
+
+  // All writes between Begin and Commit land together or not at all.
+  class Transaction {
+   public:
+    explicit Transaction(RegistryStore& store);
+    ~Transaction();  // rolls back unless committed
+    bool Commit();
+
+   private:
+    RegistryStore& store_;
+    std::unique_lock<std::recursive_mutex> lock_;
+    bool open_ = false;
+  };
+
+ private:
+  bool Exec(const char* sql);
+
+  std::string path_;
+  sqlite3* db_ = nullptr;
+  std::recursive_mutex mutex_;
+};
+
+}  // namespace platform

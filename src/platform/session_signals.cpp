@@ -1,0 +1,43 @@
+#include "platform/session_signals.h"
+
+#include <signal.h>
+
+#include <ctime>
+
+namespace platform {
+
+namespace {
+
+sigset_t SetOf(std::initializer_list<int> which) {
+  sigset_t set;
+  sigemptyset(&set);
+  for (int s : which) sigaddset(&set, s);
+  return set;
+}
+
+}  // namespace
+
+void BlockSessionSignals(std::initializer_list<int> which) {
+  sigset_t set = SetOf(which);
+  pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}
+
+void SessionSignals::Start(std::initializer_list<int> which, std::function<void(int)> onSignal) {
+  Stop();
+  stopping_ = false;
+  sigset_t set = SetOf(which);
+  waiter_ = std::thread([this, set, onSignal = std::move(onSignal)] {
+    const timespec step{0, 200 * 1000 * 1000};
+    while (!stopping_) {
+      int signal = sigtimedwait(&set, nullptr, &step);
+      if (signal > 0 && !stopping_) onSignal(signal);
+    }
+  });
+}
+
+void SessionSignals::Stop() {
+  stopping_ = true;
+  if (waiter_.joinable()) waiter_.join();
+}
+
+}  // namespace platform

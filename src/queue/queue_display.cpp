@@ -1,0 +1,4 @@
+#include "queue/queue_display.h"
+
+// Filled by the queue work.
+void RedrawQueue(App&) {}

@@ -1,0 +1,6 @@
+#pragma once
+
+struct App;
+
+// Rebuilds the queue tree and the queue buttons from the job table.
+void RedrawQueue(App& app);

@@ -1,0 +1,54 @@
+#include "shell/startup.h"
+
+#include <signal.h>
+
+#include "online/banner.h"
+#include "online/version_check.h"
+#include "platform/session_signals.h"
+#include "platform/single_instance.h"
+#include "queue/queue_display.h"
+#include "queue/queue_store.h"
+#include "shell/app.h"
+#include "shell/exit_request.h"
+#include "shell/main_window_settings.h"
+#include "shell/product.h"
+#include "shell/settings_store.h"
+#include "shell/window_title.h"
+#include "uir_ids.h"
+
+namespace {
+
+constexpr double kBannerInterval = 1800.0;  // seconds
+
+void ShowMainWindow(App& app) {
+  app.mainPanel = app.ui.LoadPanel(0, PANEL);
+  app.ui.SetPanelAttribute(app.mainPanel, ui::ATTR_TITLE, MainWindowTitle(app));
+  app.ui.DisplayPanel(app.mainPanel);
+}
+
+}  // namespace
+
+int RunMainWindow(App& app, platform::SingleInstance& instance, const std::string& storeError) {
+  if (!instance.Acquire()) {
+    app.ui.MessagePopup(kProductName, "Another instance of Quandrell is already running!");
+    return 0;
+  }
+  instance.OnRaiseRequest([&app] { app.ui.PostDeferredCall([&app] { app.ui.RaiseMainWindow(); }); });
+  ShowMainWindow(app);
+  if (!storeError.empty()) app.ui.MessagePopup("ERROR", storeError);
+  LoadSettings(app);
+  ApplySettingsToMainWindow(app);
+  LoadQueue(app);
+  RedrawQueue(app);
+  RefreshBanner(app);
+  const int bannerTimer = app.ui.NewTimer(kBannerInterval, [&app] { RefreshBanner(app); });
+  StartVersionCheck(app);
+
+  platform::SessionSignals session;
+  session.Start({SIGTERM, SIGHUP},
+                [&app](int) { app.ui.PostDeferredCall([&app] { EndSession(app); }); });
+  app.ui.RunUserInterface();
+  session.Stop();
+  app.ui.DiscardTimer(bannerTimer);
+  return 0;
+}
