@@ -5,11 +5,15 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "engine/pipeline_thread.h"
 #include "engine/running_tool.h"
 #include "platform/registry_store.h"
 #include "platform/shell_open.h"
+#include "platform/sound.h"
+#include "platform/taskbar_progress.h"
 #include "queue/job.h"
 #include "shell/settings.h"
 #include "source/source_info.h"
@@ -39,4 +43,13 @@ struct App {
 
   SourceInfo source{};
   int videoCopyChosen = 0;
+
+  // The conversion engine's signals to the desktop: the finish sound and
+  // the progress on the launcher button (tests replace them).
+  std::unique_ptr<platform::SoundPlayer> sound = platform::MakeSoundPlayer();
+  std::unique_ptr<platform::TaskbarProgress> taskbar = platform::MakeTaskbarProgress();
+
+  // Last, so it is destroyed first: a run still winding down ends before
+  // the state it works on goes.
+  PipelineThread pipeline;
 };
