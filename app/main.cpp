@@ -30,8 +30,14 @@ bool HasDisplay() {
   return false;
 }
 
+// Start-up cannot go on: the message goes to standard error and to a
+// popup, which the end of the session also closes.
 int Fail(const std::string& message) {
-  std::cerr << "Quandrell: " << message << "\n";
+  std::cerr << "Quandrell: " << message << std::endl;
+  platform::SessionSignals session;
+  session.Start({SIGTERM, SIGHUP}, [](int) {
+    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+  });
   QMessageBox::critical(nullptr, "Quandrell", QString::fromStdString(message));
   return 1;
 }
