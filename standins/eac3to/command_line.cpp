@@ -96,6 +96,13 @@ class Parser {
 
 }  // namespace
 
+std::optional<std::filesystem::path> LogFileArgument(const std::vector<std::string>& args) {
+  std::optional<std::filesystem::path> file;
+  for (const auto& arg : args)
+    if (Lower(arg.substr(0, 5)) == "-log=" && arg.size() > 5) file = arg.substr(5);
+  return file;
+}
+
 bool TrackRequest::Has(const std::string& option) const {
   const std::string wanted = Lower(option);
   return std::any_of(options.begin(), options.end(),

@@ -25,6 +25,10 @@ struct CommandLine {
   bool progressNumbers = false;
 };
 
+// The file named by "-log=", found before the rest is read, so that even a
+// command line that can't be read gets its error into the log.
+std::optional<std::filesystem::path> LogFileArgument(const std::vector<std::string>& args);
+
 // Reads the arguments after the program name. Throws Failure on anything it
 // does not understand, so that a typo never turns into a silent default.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);

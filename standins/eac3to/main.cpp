@@ -1,18 +1,12 @@
-#include <cstdio>
+// eac3to stand-in: lists Blu-ray playlists and media tracks and writes tracks
+// to files, honouring the command lines Quandrell builds for eac3to.
 #include <string>
 #include <vector>
 
-#include "failure.h"
-#include "file_probe.h"
-#include "source_listing.h"
+#include "run.h"
+#include "stop_signal.h"
 
 int main(int argc, char** argv) {
-  try {
-    for (const auto& line : eac3to::ListSource(eac3to::ProbeFile(argv[1]))) std::puts(line.c_str());
-  } catch (const eac3to::Failure& f) {
-    std::printf("<ERROR> %s\n", f.what());
-    return 1;
-  }
-  (void)argc;
-  return 0;
+  eac3to::InstallStopHandlers();
+  return eac3to::Run(std::vector<std::string>(argv + 1, argv + argc));
 }
