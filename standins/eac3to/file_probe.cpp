@@ -51,12 +51,11 @@ void FoldEmbeddedCores(std::vector<Track>& tracks, const AVFormatContext& contex
       return other.codec == "ac3" && other.pid == track.pid;
     });
     if (core == tracks.end()) continue;
-    const AVStream& stream = *context.streams[core->streamIndex];
-    const auto frame = frames.find(core->streamIndex);
-    track.audio.core = EmbeddedCore(stream, frame == frames.end() ? std::vector<std::uint8_t>{}
-                                                                  : frame->second);
-    track.audio.coreStreamIndex = core->streamIndex;
     folded.push_back(core->streamIndex);
+    const auto frame = frames.find(core->streamIndex);
+    if (frame == frames.end()) continue;  // a TrueHD track without AC-3 frames
+    track.audio.core = EmbeddedCore(*context.streams[core->streamIndex], frame->second);
+    track.audio.coreStreamIndex = core->streamIndex;
   }
   std::erase_if(tracks, [&](const Track& t) {
     return std::find(folded.begin(), folded.end(), t.streamIndex) != folded.end();
