@@ -25,6 +25,7 @@ class Scanner {
 
  private:
   void takeProgramMap(const ProgramMap& map);
+  void countUnit(uint16_t pid);
   M2tsScan scan_;
   bool havePat_ = false;
   bool havePmt_ = false;
@@ -42,6 +43,11 @@ void Scanner::takeProgramMap(const ProgramMap& map) {
   else if (!map.entries.empty()) mainPid_ = map.entries.front().pid;
 }
 
+void Scanner::countUnit(uint16_t pid) {
+  for (ScannedStream& s : scan_.streams)
+    if (s.pid == pid) ++s.units;
+}
+
 void Scanner::add(const TsPacket& packet, uint32_t spn) {
   if (!havePat_ && packet.pid == 0) {
     if (const auto pmt = pmtPidFromPat(packet)) {
@@ -50,7 +56,9 @@ void Scanner::add(const TsPacket& packet, uint32_t spn) {
     }
   } else if (havePat_ && !havePmt_ && packet.pid == scan_.pmtPid) {
     if (const auto map = parsePmt(packet)) takeProgramMap(*map);
-  } else if (havePmt_ && packet.pid == mainPid_ && packet.unitStart) {
+  } else if (havePmt_ && packet.unitStart) {
+    countUnit(packet.pid);
+    if (packet.pid != mainPid_) return;
     const auto pts = pesPts(packet);
     if (!pts) return;
     pts_.push_back(*pts);

@@ -14,6 +14,7 @@ namespace bdnav {
 struct ScannedStream {
   uint16_t pid = 0;
   uint8_t streamType = 0;  // as in the PMT
+  uint32_t units = 0;      // PES packets begun
 };
 
 struct M2tsScan {
