@@ -20,7 +20,7 @@ std::string describe(const PlannedTrack& t, size_t number) {
   std::snprintf(pid, sizeof pid, "0x%04X", t.pid);
   std::string note = "Stream " + std::to_string(number) + " (" + t.spec.codecId + ", PID " + pid + "): " +
                      t.stream.codecName;
-  if (t.stream.width > 0)
+  if (t.spec.kind == TrackKind::Video)
     note += " " + std::to_string(t.stream.width) + "x" + std::to_string(t.stream.height) + " at " + t.stream.frameRate;
   if (t.stream.channels > 0) note += " " + std::to_string(t.stream.channels) + " channels";
   if (t.conversion == AudioConversion::ToAc3) note += ", converted to AC-3";

@@ -9,6 +9,7 @@
 #include "bdnav/m2ts_scan.h"
 #include "bdnav/navigation_writer.h"
 #include "mux_run.h"
+#include "output_guard.h"
 #include "text_tracks.h"
 
 namespace tsmuxer {
@@ -85,9 +86,11 @@ int runMuxer(const std::string& metaPath, const std::string& outputFolder, Conso
     checkInputsOpen(meta);
     TextTracks text(meta);
     const MuxPlan muxPlan = plan(meta, text);
+    OutputGuard output(outputFolder);
     const std::string error = muxStreams(muxPlan, outputFolder, console);
     if (!error.empty()) throw Failure{kExitFailed, error};
     author(outputFolder, muxPlan, meta, console);
+    output.keep();
   } catch (const Failure& f) {
     console.err(f.message);
     return f.exitCode;

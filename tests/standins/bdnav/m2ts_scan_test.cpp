@@ -52,6 +52,8 @@ TEST_F(M2tsScanTest, FindsProgramPacketsSpanAndRandomAccessPoints) {
   EXPECT_EQ(scan.streams[1].pid, 0x1100);
   EXPECT_EQ(scan.streams[1].streamType, 0x81);
   EXPECT_EQ(scan.frames, 48u);
+  EXPECT_EQ(scan.streams[0].units, 48u);
+  EXPECT_GT(scan.streams[1].units, 0u);
   EXPECT_NEAR(double(scan.endPts - scan.firstPts), 48 * 3753.75, 1.0);
   EXPECT_GE(scan.entryPoints.size(), 4u);  // a key frame every 12 of 48 frames
   ASSERT_EQ(scan.entryPoints.size(), ffprobeKeyFrames());
