@@ -1,35 +1,65 @@
 #include "bluray_fixture.h"
 
+#include <string>
+#include <vector>
+
 #include "bdnav/m2ts_scan.h"
 #include "bdnav/navigation_writer.h"
 #include "media_cache.h"
 #include "media_fixtures.h"
+#include "pgs_captions.h"
 
 namespace quandrell::test {
 namespace {
 
 constexpr std::uint32_t k45kHz = 45000;
 
-std::filesystem::path ShortClip() {
-  return CachedMedia("clip-5s.m2ts", [](const std::filesystem::path& out) {
-    RunFfmpeg({"-i", M2tsClip().string(), "-t", "5", "-map", "0", "-c", "copy", "-streamid",
-               "0:0x1011", "-streamid", "1:0x1100", "-streamid", "2:0x1101", "-f", "mpegts",
-               "-mpegts_m2ts_mode", "1", out.string()});
+const std::vector<std::string> kBlurayPids = {"-streamid", "0:0x1011", "-streamid", "1:0x1100",
+                                              "-streamid", "2:0x1101", "-streamid", "3:0x1200",
+                                              "-f", "mpegts", "-mpegts_m2ts_mode", "1"};
+
+void RunFfmpegToBluray(std::vector<std::string> args, const std::filesystem::path& out) {
+  args.insert(args.end(), kBlurayPids.begin(), kBlurayPids.end());
+  args.push_back(out.string());
+  RunFfmpeg(args);
+}
+
+// The clip with the PGS captions added, shown 1 s after the video starts.
+std::filesystem::path ClipWithCaptions() {
+  return CachedMedia("clip-pgs.m2ts", [](const std::filesystem::path& out) {
+    RunFfmpegToBluray({"-i", M2tsClip().string(), "-itsoffset", "1", "-i", PgsCaptions().string(),
+                       "-map", "0", "-map", "1", "-c", "copy", "-metadata:s:s:0", "language=eng"},
+                      out);
   });
 }
 
-// Clip info of one of our clips: 1080p at 24000/1001, AC-3 5.1 "eng", AC-3 2.0 "spa".
+std::filesystem::path ShortClip() {
+  return CachedMedia("clip-pgs-5s.m2ts", [](const std::filesystem::path& out) {
+    RunFfmpegToBluray({"-i", ClipWithCaptions().string(), "-t", "5", "-map", "0", "-c", "copy"}, out);
+  });
+}
+
+void DescribeVideo(bdnav::Stream& stream) {
+  stream.format = bdnav::video_format::p1080;
+  stream.rate = bdnav::frame_rate::r23976;
+}
+
+void DescribeAudio(bdnav::Stream& stream) {
+  const bool surround = stream.pid == 0x1100;
+  stream.format = surround ? bdnav::audio_format::multichannel : bdnav::audio_format::stereo;
+  stream.rate = bdnav::sample_rate::k48;
+  stream.language = surround ? "eng" : "spa";
+}
+
+// Clip info of one of our clips: 1080p at 24000/1001, AC-3 5.1 "eng",
+// AC-3 2.0 "spa", PGS "eng".
 bdnav::Clip DescribeClip(const std::filesystem::path& file, const std::string& name) {
   bdnav::Clip clip = bdnav::clipFromScan(bdnav::scanM2ts(file), name);
   for (auto& stream : clip.streams) {
-    if (stream.coding == bdnav::CodingType::H264) {
-      stream.format = bdnav::video_format::p1080;
-      stream.rate = bdnav::frame_rate::r23976;
-    } else {
-      const bool surround = stream.pid == 0x1100;
-      stream.format = surround ? bdnav::audio_format::multichannel : bdnav::audio_format::stereo;
-      stream.rate = bdnav::sample_rate::k48;
-      stream.language = surround ? "eng" : "spa";
+    switch (bdnav::kindOf(stream.coding)) {
+      case bdnav::StreamKind::Video: DescribeVideo(stream); break;
+      case bdnav::StreamKind::Audio: DescribeAudio(stream); break;
+      default: stream.language = "eng";
     }
   }
   return clip;
@@ -40,7 +70,7 @@ bdnav::PlayItem WholeClip(const bdnav::Clip& clip) {
 }
 
 void MakeBluray(const std::filesystem::path& root) {
-  const bdnav::Clip first = DescribeClip(M2tsClip(), "00001");
+  const bdnav::Clip first = DescribeClip(ClipWithCaptions(), "00001");
   const bdnav::Clip second = DescribeClip(ShortClip(), "00002");
   const bdnav::Playlist single{
       "00001", {WholeClip(first)}, {{0, first.startTime}, {0, first.startTime + 4 * k45kHz}}};
@@ -48,7 +78,7 @@ void MakeBluray(const std::filesystem::path& root) {
                                {WholeClip(first), WholeClip(second)},
                                {{0, first.startTime}, {1, second.startTime}}};
   bdnav::writeNavigation(root, {{first, second}, {single, joined}});
-  std::filesystem::copy_file(M2tsClip(), root / "BDMV" / "STREAM" / "00001.m2ts");
+  std::filesystem::copy_file(ClipWithCaptions(), root / "BDMV" / "STREAM" / "00001.m2ts");
   std::filesystem::copy_file(ShortClip(), root / "BDMV" / "STREAM" / "00002.m2ts");
 }
 

@@ -12,7 +12,7 @@ namespace quandrell::test {
 namespace {
 
 // Raise when a generator changes, so that old media are not reused.
-constexpr const char* kMediaVersion = "v1";
+constexpr const char* kMediaVersion = "v2";
 
 std::filesystem::path TemporarySibling(const std::filesystem::path& final) {
   static std::atomic<int> counter{0};

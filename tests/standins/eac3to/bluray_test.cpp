@@ -6,6 +6,7 @@
 #include "command_run.h"
 #include "eac3to_program.h"
 #include "media_probe.h"
+#include "pgs_captions.h"
 
 namespace eac3to::test {
 namespace {
@@ -34,14 +35,15 @@ TEST(Bluray, PlaylistListingStartsWithChaptersAndWritesThemToTheTextFile) {
   const auto run = RunEac3to({BlurayFolder().string(), "2)", "1:", cap.string()}, folder);
   ASSERT_EQ(run.exitCode, 0) << run.log;
   const auto lines = Lines(run.log);
-  ASSERT_GE(lines.size(), 6u) << run.log;
-  const std::vector<std::string> listing(lines.begin() + 1, lines.begin() + 6);
+  ASSERT_GE(lines.size(), 7u) << run.log;
+  const std::vector<std::string> listing(lines.begin() + 1, lines.begin() + 7);
   const std::vector<std::string> expected = {
-      "M2TS, 1 video track, 2 audio tracks, 0:00:10, 24p /1.001",
+      "M2TS, 1 video track, 2 audio tracks, 1 subtitle track, 0:00:10, 24p /1.001",
       "1: Chapters, 2 chapters",
       "2: h264/AVC, 1080p24 /1.001 (16:9)",
       "3: AC3, English, 5.1 channels, 448kbps, 48kHz, dialnorm: -31dB",
-      "4: AC3, Spanish, 2.0 channels, 192kbps, 48kHz, dialnorm: -31dB"};
+      "4: AC3, Spanish, 2.0 channels, 192kbps, 48kHz, dialnorm: -31dB",
+      "5: Subtitle (PGS), English"};
   EXPECT_EQ(listing, expected);
   EXPECT_EQ(quandrell::test::ReadFile(cap),
             "CHAPTER01=00:00:00.000\nCHAPTER01NAME=Chapter 01\n"
@@ -63,6 +65,34 @@ TEST(Bluray, JoiningTheClipsGivesThePlaylistsDurationAndFrames) {
   EXPECT_NE(run.log.find("\nVideo track 2 contains " + std::to_string(frames) + " frames.\n"),
             std::string::npos)
       << run.log;
+}
+
+// Presentation times of the display sets of a .sup file, in seconds.
+std::vector<double> CaptionTimes(const std::filesystem::path& sup) {
+  std::vector<double> times;
+  for (const auto& line : Lines(quandrell::test::RunCommand(
+                                    {"ffprobe", "-v", "error", "-show_entries", "packet=pts_time",
+                                     "-of", "csv=p=0", sup.string()})
+                                    .output))
+    if (times.empty() || std::stod(line) - times.back() > 0.5) times.push_back(std::stod(line));
+  return times;
+}
+
+TEST(Bluray, SubtitlesKeepTheirTimesFromThePlaylistStart) {
+  TempFolder folder;
+  const auto single = RunEac3to({BlurayFolder().string(), "2)", "5:", (folder / "one.sup").string()}, folder);
+  ASSERT_EQ(single.exitCode, 0) << single.log;
+  const auto one = CaptionTimes(folder / "one.sup");
+  ASSERT_EQ(one.size(), 2u);
+  EXPECT_NEAR(one[0], quandrell::test::kPgsShowSeconds, 0.01);
+  EXPECT_NEAR(one[1], quandrell::test::kPgsClearSeconds, 0.01);
+  const auto joined = RunEac3to({BlurayFolder().string(), "1)", "5:", (folder / "two.sup").string()}, folder);
+  ASSERT_EQ(joined.exitCode, 0) << joined.log;
+  const auto two = CaptionTimes(folder / "two.sup");
+  const double secondClip = 240 * 1001 / 24000.0;  // the first clip's 240 frames
+  ASSERT_EQ(two.size(), 4u);
+  EXPECT_NEAR(two[2], secondClip + quandrell::test::kPgsShowSeconds, 0.05);
+  EXPECT_NEAR(two[3], secondClip + quandrell::test::kPgsClearSeconds, 0.05);
 }
 
 TEST(Bluray, TracksWithoutAPlaylistNumberComeFromTheFirstPlaylist) {
