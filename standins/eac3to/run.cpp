@@ -50,6 +50,7 @@ int Run(const std::vector<std::string>& args) {
   log.Line("eac3to stand-in of Quandrell " QUANDRELL_VERSION);
   try {
     RunCommandLine(args, log);
+    ThrowIfStopped();  // a stopped run never reports success
     log.Line("Done.");
     return 0;
   } catch (const Stopped& stopped) {

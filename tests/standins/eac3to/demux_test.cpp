@@ -34,6 +34,25 @@ std::filesystem::path DtsClip() {
   });
 }
 
+// 2 seconds of interlaced MPEG-2 at 30000/1001 frames per second.
+std::filesystem::path Mpeg2Clip() {
+  return quandrell::test::CachedMedia("mpeg2.m2ts", [](const std::filesystem::path& out) {
+    quandrell::test::RunFfmpeg({"-f", "lavfi", "-i",
+                                "testsrc2=size=1920x1080:rate=30000/1001:duration=2", "-c:v",
+                                "mpeg2video", "-flags", "+ilme+ildct", "-top", "1", "-b:v", "8M",
+                                "-f", "mpegts", "-mpegts_m2ts_mode", "1", out.string()});
+  });
+}
+
+// 3 seconds with the surround track as TrueHD (FFmpeg's encoder is experimental).
+std::filesystem::path TrueHdClip() {
+  return quandrell::test::CachedMedia("truehd.m2ts", [](const std::filesystem::path& out) {
+    quandrell::test::RunFfmpeg({"-i", M2tsClip().string(), "-t", "3", "-map", "0:v", "-map",
+                                "0:1", "-c:v", "copy", "-c:a", "truehd", "-strict", "-2", "-f",
+                                "mpegts", "-mpegts_m2ts_mode", "1", out.string()});
+  });
+}
+
 TEST(Demux, VideoToMatroskaAndRawKeepsEveryFrameAndCountsThem) {
   TempFolder folder;
   const auto run = RunEac3to({M2tsClip().string(), "1:", In(folder, "v.mkv"), "1:",
@@ -111,6 +130,34 @@ TEST(Demux, DtsCopyAndCoreOnly) {
     EXPECT_EQ(dts.Get("codec_name"), "dts") << name;
     EXPECT_EQ(dts.Number("channels"), 6) << name;
   }
+}
+
+TEST(Demux, InterlacedMpeg2ToRawM2v) {
+  TempFolder folder;
+  const auto run = RunEac3to({Mpeg2Clip().string(), "1:", In(folder, "v.m2v")}, folder);
+  ASSERT_EQ(run.exitCode, 0) << run.log;
+  EXPECT_NE(run.log.find("\n1: MPEG2, 1080i60 /1.001 (16:9)\n"), std::string::npos) << run.log;
+  const auto video = OnlyStream(folder / "v.m2v");
+  EXPECT_EQ(video.Get("codec_name"), "mpeg2video");
+  EXPECT_EQ(video.Number("nb_read_packets"), 60);
+  EXPECT_NE(run.log.find("\nVideo track 1 contains 60 frames.\n"), std::string::npos);
+}
+
+TEST(Demux, TrueHdIsCopiedWholeOrRecodedToAc3) {
+  TempFolder folder;
+  const auto run = RunEac3to({TrueHdClip().string(), "2:", In(folder, "a.thd+ac3"), "2:",
+                              In(folder, "b.ac3")},
+                             folder);
+  ASSERT_EQ(run.exitCode, 0) << run.log;
+  EXPECT_NE(run.log.find("\n2: TrueHD, English, 5.1 channels, 24 bits, 48kHz\n"),
+            std::string::npos)
+      << run.log;
+  const auto truehd = OnlyStream(folder / "a.thd+ac3");
+  EXPECT_EQ(truehd.Get("codec_name"), "truehd");
+  EXPECT_EQ(truehd.Number("channels"), 6);
+  const auto ac3 = OnlyStream(folder / "b.ac3");
+  EXPECT_EQ(ac3.Get("codec_name"), "ac3");
+  EXPECT_EQ(ac3.Number("bit_rate"), 640000);  // the default AC-3 rate
 }
 
 TEST(Demux, ProgressNumbersClimbToOneHundred) {
