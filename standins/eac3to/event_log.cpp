@@ -5,6 +5,7 @@ namespace eac3to {
 EventLog::EventLog(const std::optional<std::filesystem::path>& file) {
   if (!file) return;
   file_ = std::fopen(file->c_str(), "w");
+  writable_ = file_ != nullptr;
   if (!file_) Error("The log file \"" + file->string() + "\" can't be written.");
 }
 

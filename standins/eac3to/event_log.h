@@ -17,12 +17,16 @@ class EventLog {
   EventLog(const EventLog&) = delete;
   EventLog& operator=(const EventLog&) = delete;
 
+  // False when "-log=" named a file that can't be written.
+  bool Writable() const { return writable_; }
+
   void Line(const std::string& text);
   void Error(const std::string& text) { Line("<ERROR> " + text); }
   void Warning(const std::string& text) { Line("<WARNING> " + text); }
 
  private:
   std::FILE* file_ = nullptr;
+  bool writable_ = true;
 };
 
 }  // namespace eac3to

@@ -7,7 +7,7 @@ namespace eac3to {
 
 void ProgressReporter::Report(int pass, double fraction) {
   const double done = (pass + std::clamp(fraction, 0.0, 1.0)) / passes_;
-  // 100% is kept for the end: the files are only whole once they are renamed.
+  // 100% is kept for Finish(), once every pass is over.
   Print(std::min(99, static_cast<int>(done * 100)));
 }
 

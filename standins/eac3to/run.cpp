@@ -48,6 +48,7 @@ void RunCommandLine(const std::vector<std::string>& args, EventLog& log) {
 int Run(const std::vector<std::string>& args) {
   EventLog log(LogFileArgument(args));
   log.Line("eac3to stand-in of Quandrell " QUANDRELL_VERSION);
+  if (!log.Writable()) return 1;  // whoever reads the log would find nothing
   try {
     RunCommandLine(args, log);
     ThrowIfStopped();  // a stopped run never reports success

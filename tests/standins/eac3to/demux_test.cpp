@@ -83,6 +83,21 @@ TEST(Demux, Ac3IsCopiedOrRecodedAtTheAskedBitrate) {
   EXPECT_EQ(run.log.find("Video track"), std::string::npos);
 }
 
+TEST(Demux, KeepDialnormCarriesTheSourceValueIntoAnAc3Recode) {
+  TempFolder folder;
+  quandrell::test::RunFfmpeg({"-i", M2tsClip().string(), "-map", "0:1", "-c:a", "ac3",
+                              "-dialnorm", "-27", "-f", "ac3", In(folder, "in.ac3")});
+  ASSERT_EQ(RunEac3to({In(folder, "in.ac3"), "1:", In(folder, "kept.ac3"), "-448",
+                       "-keepDialnorm", "1:", In(folder, "reset.ac3"), "-448"},
+                      folder)
+                .exitCode,
+            0);
+  EXPECT_NE(RunEac3to({In(folder, "kept.ac3")}, folder).log.find("dialnorm: -27dB"),
+            std::string::npos);
+  EXPECT_NE(RunEac3to({In(folder, "reset.ac3")}, folder).log.find("dialnorm: -31dB"),
+            std::string::npos);
+}
+
 TEST(Demux, FlacKeepsChannelsAndDown16HalvesTheSampleWidth) {
   TempFolder folder;
   const auto run = RunEac3to({M2tsClip().string(), "2:", In(folder, "full.flac"), "-libav",

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "command_run.h"
 #include "eac3to_program.h"
 #include "media_cache.h"
 #include "media_fixtures.h"
@@ -111,6 +112,15 @@ TEST(FileListing, UnreadableSourceAndBadCommandLinesAreErrors) {
   const auto playlistOnFile = RunEac3to({quandrell::test::M2tsClip().string(), "2)"}, folder);
   EXPECT_EQ(playlistOnFile.exitCode, 1);
   EXPECT_NE(playlistOnFile.log.find("<ERROR>"), std::string::npos);
+}
+
+TEST(FileListing, ALogThatCantBeWrittenFailsTheRun) {
+  const auto result = quandrell::test::RunCommand(
+      {Eac3toProgram(), quandrell::test::M2tsClip().string(), "-log=/nonexistent/folder/log.txt"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.output.find("<ERROR> The log file \"/nonexistent/folder/log.txt\" can't be written."),
+            std::string::npos)
+      << result.output;
 }
 
 }  // namespace
