@@ -10,6 +10,7 @@
 #include <iostream>
 #include <memory>
 
+#include "engine/pipeline.h"
 #include "platform/http_client.h"
 #include "platform/program_dir.h"
 #include "platform/registry_store.h"
@@ -18,6 +19,7 @@
 #include "platform/single_instance.h"
 #include "shell/app.h"
 #include "shell/callbacks.h"
+#include "shell/exit_request.h"
 #include "shell/startup.h"
 #include "shell/window_definition.h"
 #include "ui/qt/qt_toolkit.h"
@@ -70,7 +72,11 @@ int main(int argc, char** argv) {
 
   const auto lockPath = std::filesystem::path(store.Path()).parent_path() / "instance.lock";
   platform::SingleInstance instance(lockPath.string());
+  // The desktop's session manager asks before a logout: the running job is
+  // stopped and saved, and the program ends.
+  QObject::connect(&application, &QGuiApplication::commitDataRequest, [&app] { EndSession(*app); });
   const int code = RunMainWindow(*app, instance, storeError);
   toolkit.Shutdown();
+  JoinPipeline(*app);
   return code;
 }
