@@ -34,13 +34,14 @@ void EndJobState(Job& job, int32_t to) {
 void EndRunningJob(App& app, AbortRequest abort, int32_t to) {
   app.tool.abortRequest = abort;
   TerminateRunningTool(app);
-  const int slot = app.runningJob.load();
+  // The queue is idle before the redraw, so the job's buttons follow its
+  // new state at once.
+  const int slot = app.runningJob.exchange(-1);
   if (slot >= 0) {
     EndJobState(app.queue[slot], to);
     RedrawQueue(app);
     SaveQueue(app);
   }
-  app.runningJob = -1;
   ShowQueueRunning(app, false);
   ResetStatusDisplay(app);
   app.power.ReleaseSleep();

@@ -46,7 +46,7 @@ bool IsKnownState(int32_t state) {
 }
 
 void NormaliseStoredJob(Job& job) {
-  if (!IsKnownState(job.state)) {
+  if (job.state == JobFree || !IsKnownState(job.state)) {
     job = Job{};
     return;
   }

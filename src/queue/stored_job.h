@@ -7,7 +7,7 @@
 // True for the states the job table knows (4 is not one of them).
 bool IsKnownState(int32_t state);
 
-// Makes a loaded record safe to use: a state the table does not know frees
-// the slot, a running state becomes stopped (nothing runs at start-up), and
+// Makes a loaded record safe to use: a free or unknown state empties the
+// slot, a running state becomes stopped (nothing runs at start-up), and
 // every text field ends inside its capacity.
 void NormaliseStoredJob(Job& job);

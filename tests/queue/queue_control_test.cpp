@@ -85,6 +85,7 @@ TEST_F(QueueControlTest, StopJobsAsksThenStopsAndKeepsTheJobStopped) {
   EXPECT_EQ(app().tool.abortRequest, AbortStop);
   EXPECT_EQ(State(1), JobStopped);
   EXPECT_EQ(JobLines()[0].substr(0, 19), "[STOPPED]          ");
+  EXPECT_FALSE(Dimmed(PANEL_DELETE));  // the stopped job is selected and may go
   EXPECT_EQ(armed, (std::vector<int>{1}));  // the queue does not go on
   EXPECT_EQ(GoLabel(), "__Start Jobs");
   EXPECT_FALSE(TimerOn());
