@@ -10,6 +10,7 @@
 #include <iostream>
 #include <memory>
 
+#include "engine/pipeline.h"
 #include "platform/http_client.h"
 #include "platform/power.h"
 #include "platform/program_dir.h"
@@ -19,6 +20,7 @@
 #include "platform/single_instance.h"
 #include "shell/app.h"
 #include "shell/callbacks.h"
+#include "shell/exit_request.h"
 #include "shell/startup.h"
 #include "shell/window_definition.h"
 #include "ui/qt/qt_toolkit.h"
@@ -31,8 +33,14 @@ bool HasDisplay() {
   return false;
 }
 
+// Start-up cannot go on: the message goes to standard error and to a
+// popup, which the end of the session also closes.
 int Fail(const std::string& message) {
-  std::cerr << "Quandrell: " << message << "\n";
+  std::cerr << "Quandrell: " << message << std::endl;
+  platform::SessionSignals session;
+  session.Start({SIGTERM, SIGHUP}, [](int) {
+    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
+  });
   QMessageBox::critical(nullptr, "Quandrell", QString::fromStdString(message));
   return 1;
 }
@@ -66,7 +74,11 @@ int main(int argc, char** argv) {
 
   const auto lockPath = std::filesystem::path(store.Path()).parent_path() / "instance.lock";
   platform::SingleInstance instance(lockPath.string());
+  // The desktop's session manager asks before a logout: the running job is
+  // stopped and saved, and the program ends.
+  QObject::connect(&application, &QGuiApplication::commitDataRequest, [&app] { EndSession(*app); });
   const int code = RunMainWindow(*app, instance, storeError);
   toolkit.Shutdown();
+  JoinPipeline(*app);
   return code;
 }

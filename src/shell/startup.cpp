@@ -29,6 +29,15 @@ void ShowMainWindow(App& app) {
 }  // namespace
 
 int RunMainWindow(App& app, platform::SingleInstance& instance, const std::string& storeError) {
+  // From here on the end of the session closes whatever is shown, the
+  // refusal of a second copy included.
+  platform::SessionSignals session;
+  session.Start({SIGTERM, SIGHUP}, [&app](int) {
+    app.ui.PostDeferredCall([&app] {
+      if (app.mainPanel > 0) EndSession(app);
+      else app.ui.QuitUserInterface(0);
+    });
+  });
   if (!instance.Acquire()) {
     app.ui.MessagePopup(kProductName, "Another instance of Quandrell is already running!");
     return 0;
@@ -43,10 +52,6 @@ int RunMainWindow(App& app, platform::SingleInstance& instance, const std::strin
   RefreshBanner(app);
   const int bannerTimer = app.ui.NewTimer(kBannerInterval, [&app] { RefreshBanner(app); });
   StartVersionCheck(app);
-
-  platform::SessionSignals session;
-  session.Start({SIGTERM, SIGHUP},
-                [&app](int) { app.ui.PostDeferredCall([&app] { EndSession(app); }); });
   app.ui.RunUserInterface();
   session.Stop();
   app.ui.DiscardTimer(bannerTimer);

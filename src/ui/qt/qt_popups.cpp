@@ -3,12 +3,24 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <iostream>
 
 #include "ui/qt/qt_records.h"
 
 namespace ui::qt {
 
+namespace {
+
+// Every popup also goes to standard error: a user who started the program
+// from a terminal, and its log, see what it said.
+void Log(const std::string& title, const std::string& message) {
+  std::cerr << "Quandrell: " << title << ": " << message << std::endl;
+}
+
+}  // namespace
+
 int QtToolkit::MessagePopup(const std::string& title, const std::string& message) {
+  Log(title, message);
   return OnUi<int>([=, this] {
     QMessageBox::information(DialogParent(), ToQ(title), ToQ(message));
     return 1;
@@ -16,6 +28,7 @@ int QtToolkit::MessagePopup(const std::string& title, const std::string& message
 }
 
 int QtToolkit::ConfirmPopup(const std::string& title, const std::string& message) {
+  Log(title, message);
   return OnUi<int>([=, this] {
     return QMessageBox::question(DialogParent(), ToQ(title), ToQ(message), QMessageBox::Yes | QMessageBox::No) ==
                    QMessageBox::Yes ? 1 : 0;
@@ -25,6 +38,7 @@ int QtToolkit::ConfirmPopup(const std::string& title, const std::string& message
 int QtToolkit::GenericMessagePopup(const std::string& title, const std::string& message,
                                    const std::string& button1, const std::string& button2,
                                    const std::string& button3, int enterButton, int escapeButton) {
+  Log(title, message);
   return OnUi<int>([=, this] {
     QMessageBox box(QMessageBox::Question, ToQ(title), ToQ(message), QMessageBox::NoButton, DialogParent());
     std::vector<QPushButton*> buttons;

@@ -15,7 +15,10 @@ QtToolkit::QtToolkit(const UirModel& model, const CallbackTable& callbacks)
 
 QtToolkit::~QtToolkit() {
   closing_ = true;
-  for (auto& [handle, panel] : panels_) delete panel->window;
+  // Dialogs belong to their parent's window: each window goes once.
+  std::vector<QPointer<QWidget>> windows;
+  for (auto& [handle, panel] : panels_) windows.emplace_back(panel->window);
+  for (auto& window : windows) delete window.data();
 }
 
 void QtToolkit::OnUi(std::function<void()> work) {

@@ -1,0 +1,74 @@
+#include "ffmpeg_command.h"
+
+#include <cstdio>
+#include <map>
+#include <tuple>
+
+namespace tsmuxer {
+
+namespace {
+
+using Args = std::vector<std::string>;
+
+// Tracks sharing a file, time shift and raw frame rate share one input.
+using InputKey = std::tuple<std::string, int, std::string>;
+
+InputKey keyOf(const PlannedTrack& t) { return {t.input, t.spec.timeshiftMs, t.rawFrameRate}; }
+
+std::string seconds(int ms) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.3f", ms / 1000.0);
+  return text;
+}
+
+void addInput(Args& args, const PlannedTrack& t) {
+  if (t.spec.timeshiftMs != 0) args.insert(args.end(), {"-itsoffset", seconds(t.spec.timeshiftMs)});
+  if (!t.rawFrameRate.empty()) args.insert(args.end(), {"-framerate", t.rawFrameRate});
+  // "file:" keeps ffmpeg from reading a protocol or option into the name.
+  args.insert(args.end(), {"-i", "file:" + t.input});
+}
+
+void addConversion(Args& args, const PlannedTrack& t, const std::string& k) {
+  switch (t.conversion) {
+    case AudioConversion::ToAc3:
+      args.insert(args.end(), {"-c:" + k, "ac3", "-b:" + k, "640k"});
+      if (t.stream.channels > 6) args.insert(args.end(), {"-ac:" + k, "6"});
+      break;
+    case AudioConversion::DtsCore:
+      args.insert(args.end(), {"-bsf:" + k, "dca_core"});
+      break;
+    case AudioConversion::ToLpcm:
+      args.insert(args.end(), {"-c:" + k, "pcm_bluray"});
+      break;
+    case AudioConversion::None:
+      break;
+  }
+}
+
+}  // namespace
+
+Args ffmpegArguments(const MuxPlan& plan, const std::string& output) {
+  Args args = {"ffmpeg", "-nostdin", "-hide_banner", "-v", "error", "-y", "-nostats",
+               "-progress", "pipe:1", "-stats_period", "0.5"};
+  std::map<InputKey, int> inputs;
+  for (const PlannedTrack& t : plan.tracks) {
+    if (inputs.count(keyOf(t))) continue;
+    inputs.emplace(keyOf(t), static_cast<int>(inputs.size()));
+    addInput(args, t);
+  }
+  for (const PlannedTrack& t : plan.tracks)
+    args.insert(args.end(), {"-map", std::to_string(inputs.at(keyOf(t))) + ":" + std::to_string(t.stream.index)});
+  args.insert(args.end(), {"-c", "copy"});
+  for (size_t i = 0; i < plan.tracks.size(); ++i) {
+    const PlannedTrack& t = plan.tracks[i];
+    const std::string k = std::to_string(i);
+    addConversion(args, t, k);
+    if (!t.spec.language.empty()) args.insert(args.end(), {"-metadata:s:" + k, "language=" + t.spec.language});
+    args.insert(args.end(), {"-streamid", k + ":" + std::to_string(t.pid)});
+  }
+  args.insert(args.end(), {"-max_muxing_queue_size", "4096", "-f", "mpegts", "-mpegts_m2ts_mode", "1",
+                           "file:" + output});
+  return args;
+}
+
+}  // namespace tsmuxer

@@ -1,0 +1,102 @@
+#include "mux_plan.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+
+namespace tsmuxer {
+
+namespace {
+
+constexpr uint16_t kFirstPid[] = {0x1011, 0x1100, 0x1200};  // by TrackKind
+
+const std::map<std::string, std::set<std::string>>& codecNames() {
+  static const std::map<std::string, std::set<std::string>> names = {
+      {"V_MPEG4/ISO/AVC", {"h264"}},
+      {"V_MS/VFW/WVC1", {"vc1"}},
+      {"V_MPEG-2", {"mpeg2video", "mpeg1video"}},
+      {"A_AC3", {"ac3", "eac3", "truehd"}},
+      {"A_DTS", {"dts"}},
+      {"A_LPCM", {"pcm_bluray", "pcm_s16le", "pcm_s24le", "pcm_s16be", "pcm_s24be", "pcm_s32le"}},
+      {"S_HDMV/PGS", {"hdmv_pgs_subtitle"}},
+      {"S_TEXT/UTF8", {"hdmv_pgs_subtitle"}},  // after rendering
+  };
+  return names;
+}
+
+const char* codecTypeOf(TrackKind kind) {
+  return kind == TrackKind::Video ? "video" : kind == TrackKind::Audio ? "audio" : "subtitle";
+}
+
+// With a PID, the streams carrying it (a Blu-ray TrueHD PID also carries its
+// AC-3 core); without, the first stream of the line's kind.
+std::vector<ProbedStream> candidates(const ProbedFile& file, const TrackSpec& spec) {
+  std::vector<ProbedStream> found;
+  for (const ProbedStream& s : file.streams) {
+    const bool match = spec.track ? s.id == *spec.track : s.codecType == codecTypeOf(spec.kind);
+    if (match) found.push_back(s);
+    if (match && !spec.track) break;
+  }
+  return found;
+}
+
+ProbedStream chooseStream(const ProbedFile& file, const TrackSpec& spec, const std::string& input) {
+  const std::vector<ProbedStream> found = candidates(file, spec);
+  if (found.empty())
+    throw PlanError(spec.track ? "Track " + std::to_string(*spec.track) + " not found in " + input
+                               : "No " + std::string(codecTypeOf(spec.kind)) + " stream in " + input);
+  if (spec.downToAc3) {
+    const auto core = std::find_if(found.begin(), found.end(), [](auto& s) { return s.codecName == "ac3"; });
+    if (core != found.end()) return *core;
+  }
+  return found.front();
+}
+
+AudioConversion conversionFor(const TrackSpec& spec, const ProbedStream& s) {
+  if (spec.kind != TrackKind::Audio) return AudioConversion::None;
+  if (spec.codecId == "A_LPCM" && s.codecName != "pcm_bluray") return AudioConversion::ToLpcm;
+  if (spec.downToAc3 && s.codecName != "ac3") return AudioConversion::ToAc3;
+  if (spec.downToDts && s.codecName == "dts") return AudioConversion::DtsCore;
+  return AudioConversion::None;
+}
+
+PlannedTrack planTrack(const TrackSpec& spec, const Prober& probe, const std::string& input) {
+  PlannedTrack t;
+  t.spec = spec;
+  t.input = input;
+  if (spec.kind == TrackKind::Video && !spec.track) t.rawFrameRate = frameRateFraction(spec.fps);
+  const std::optional<ProbedFile> file = probe(input, t.rawFrameRate);
+  if (!file) throw PlanError("Can't detect stream type of " + input);
+  t.stream = chooseStream(*file, spec, input);
+  if (!codecNames().at(spec.codecId).count(t.stream.codecName))
+    throw PlanError("Stream of " + input + " is " + t.stream.codecName + ", not " + spec.codecId);
+  t.inputSeconds = file->durationSeconds;
+  t.conversion = conversionFor(spec, t.stream);
+  return t;
+}
+
+}  // namespace
+
+std::string frameRateFraction(const std::string& fps) {
+  const double value = std::atof(fps.c_str());
+  for (int nominal : {24, 30, 60})
+    if (std::fabs(value - nominal * 1000.0 / 1001.0) < 0.01) return std::to_string(nominal * 1000) + "/1001";
+  return fps;
+}
+
+MuxPlan planMux(const MetaFile& meta, const Prober& probe,
+                const std::function<std::string(const TrackSpec&)>& inputOf) {
+  MuxPlan plan;
+  for (TrackKind kind : {TrackKind::Video, TrackKind::Audio, TrackKind::Subtitle}) {
+    uint16_t pid = kFirstPid[static_cast<int>(kind)];
+    for (const TrackSpec& spec : meta.tracks) {
+      if (spec.kind != kind) continue;
+      plan.tracks.push_back(planTrack(spec, probe, inputOf(spec)));
+      plan.tracks.back().pid = pid++;
+    }
+  }
+  return plan;
+}
+
+}  // namespace tsmuxer

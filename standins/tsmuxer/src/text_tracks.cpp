@@ -1,0 +1,49 @@
+#include "text_tracks.h"
+
+#include <cstdlib>
+
+#include "srt_to_pgs.h"
+
+namespace tsmuxer {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path makePrivateFolder() {
+  std::string pattern = (fs::temp_directory_path() / "tsmuxer-text-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw TextTrackError("Can't create a temporary folder for text subtitles");
+  return pattern;
+}
+
+// The frame rate captions are timed against: the line's own fps, else the video's.
+std::string captionRate(const MetaFile& meta, const TrackSpec& spec) {
+  if (!spec.fps.empty()) return spec.fps;
+  for (const TrackSpec& t : meta.tracks)
+    if (t.kind == TrackKind::Video && !t.fps.empty()) return t.fps;
+  return "23.976";
+}
+
+}  // namespace
+
+TextTracks::TextTracks(const MetaFile& meta) {
+  for (const TrackSpec& spec : meta.tracks) {
+    if (spec.codecId != "S_TEXT/UTF8" || rendered_.count(spec.file)) continue;
+    if (folder_.empty()) folder_ = makePrivateFolder();
+    const std::string out = (folder_ / (std::to_string(rendered_.size()) + ".sup")).string();
+    renderSrtToPgs(spec.file, spec.text, captionRate(meta, spec), out);
+    rendered_[spec.file] = out;
+  }
+}
+
+TextTracks::~TextTracks() {
+  std::error_code ec;
+  if (!folder_.empty()) fs::remove_all(folder_, ec);
+}
+
+std::string TextTracks::inputOf(const TrackSpec& spec) const {
+  const auto it = rendered_.find(spec.file);
+  return spec.codecId == "S_TEXT/UTF8" && it != rendered_.end() ? it->second : spec.file;
+}
+
+}  // namespace tsmuxer

@@ -1,0 +1,165 @@
+// The built tsMuxeR stand-in run as the program runs it, on media made with
+// ffmpeg, its output read back by libbluray and ffmpeg.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "bluray_probe.h"
+#include "test_media.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr double kFrame90k = 90000 * 1001 / 24000.0;
+
+struct ProgramRun {
+  int exitCode = 0;
+  std::string out;
+  std::string err;
+};
+
+std::string readText(const fs::path& path) {
+  std::ifstream in(path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
+
+// Every path under `root`, as "./a/b" lines sorted like `find . | sort`.
+std::string treeOf(const fs::path& root) {
+  std::set<std::string> paths = {"."};
+  for (const auto& entry : fs::recursive_directory_iterator(root))
+    paths.insert("./" + fs::relative(entry.path(), root).string());
+  std::string text;
+  for (const std::string& p : paths) text += p + "\n";
+  return text;
+}
+
+class TsMuxerProgram : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    dir_ = fs::temp_directory_path() / ("tsmuxer_program_" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+    TestClip clip;
+    clip.seconds = 3;
+    clip.size = "1920x1080";
+    clip.gop = 24;
+    ASSERT_TRUE(makeM2ts(dir_ / "short.m2ts", clip));
+  }
+  static void TearDownTestSuite() { fs::remove_all(dir_); }
+
+  ProgramRun run(const std::string& meta, const std::string& output) {
+    std::ofstream(dir_ / "temp.meta", std::ios::binary) << meta;
+    const std::string command = "(cd '" + dir_.string() + "' && '" TSMUXER_PROGRAM "' temp.meta '" + output +
+                                "' >stdout.txt 2>stderr.txt)";
+    ProgramRun r;
+    r.exitCode = runCommand(command);
+    r.out = readText(dir_ / "stdout.txt");
+    r.err = readText(dir_ / "stderr.txt");
+    return r;
+  }
+
+  static fs::path dir_;
+};
+fs::path TsMuxerProgram::dir_;
+
+const char* kReferenceMeta =
+    "MUXOPT --no-pcr-on-video-pid --new-audio-pes --avchd --vbr "
+    "--custom-chapters=00:00:00.000;00:00:01.000;00:00:02.000 --vbv-len=500\r\n"
+    "V_MPEG4/ISO/AVC, \"short.m2ts\", track=4113, fps=23.976\r\n"
+    "A_AC3, \"short.m2ts\", track=4352, lang=eng";
+
+TEST_F(TsMuxerProgram, ReferenceControlFileGivesTheAvchdStructureLibblurayReads) {
+  const ProgramRun r = run(kReferenceMeta, "out");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  const fs::path out = dir_ / "out";
+  EXPECT_EQ(treeOf(out), readText(TSMUXER_TEST_DATA "/reference-tree.txt"));
+
+  const std::vector<ProbedTitle> titles = probeTitles(out);
+  ASSERT_EQ(titles.size(), 1u);
+  const ProbedTitle& t = titles[0];
+  EXPECT_NEAR(double(t.duration), 72 * kFrame90k, kFrame90k);
+  EXPECT_EQ(t.chapterStarts, (std::vector<uint64_t>{0, 90000, 180000}));
+  ASSERT_EQ(t.video.size(), 1u);
+  EXPECT_EQ(t.video[0].pid, 0x1011);
+  EXPECT_EQ(t.video[0].coding, 0x1b);
+  ASSERT_EQ(t.audio.size(), 1u);
+  EXPECT_EQ(t.audio[0].pid, 0x1100);
+  EXPECT_EQ(t.audio[0].coding, 0x81);
+  EXPECT_EQ(t.audio[0].language, "eng");
+
+  std::string decodeErrors;
+  EXPECT_EQ(runCommand("ffmpeg -nostdin -v error -i '" + (out / "BDMV/STREAM/00000.m2ts").string() + "' -f null -",
+                       &decodeErrors),
+            0);
+  EXPECT_EQ(decodeErrors, "");
+  EXPECT_EQ(fs::file_size(out / "BDMV/STREAM/00000.m2ts") % 192, 0u);
+}
+
+// The program reads a percentage at the start of a line; other lines must
+// not start with a digit, and progress only rises to a final 100.0%.
+TEST_F(TsMuxerProgram, StandardOutputCarriesRisingProgressLines) {
+  const ProgramRun r = run(kReferenceMeta, "progress");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::regex progress(R"(^(\d{1,3}\.\d)% complete$)");
+  std::vector<double> values;
+  for (const std::string& line : lines(r.out)) {
+    std::smatch m;
+    if (std::regex_match(line, m, progress)) values.push_back(std::stod(m[1]));
+    else EXPECT_FALSE(!line.empty() && std::isdigit(static_cast<unsigned char>(line[0]))) << line;
+  }
+  ASSERT_GE(values.size(), 2u);
+  EXPECT_TRUE(std::is_sorted(values.begin(), values.end()));
+  EXPECT_EQ(values.back(), 100.0);
+  EXPECT_EQ(lines(r.out).back().rfind("Muxing time: ", 0), 0u);
+  EXPECT_EQ(r.out.find('\r'), std::string::npos);
+}
+
+TEST_F(TsMuxerProgram, MissingInputFailsLikeTsMuxerWithoutCreatingTheOutputFolder) {
+  const ProgramRun r = run(
+      "MUXOPT --no-pcr-on-video-pid --new-audio-pes --avchd --vbr --auto-chapters=5 --vbv-len=500\r\n"
+      "V_MPEG4/ISO/AVC, \"missing.264\", fps=23.976",
+      "missing-out");
+  EXPECT_EQ(r.exitCode, 254);
+  EXPECT_EQ(r.err, "Can't open file: missing.264\n");
+  EXPECT_FALSE(fs::exists(dir_ / "missing-out"));
+}
+
+TEST_F(TsMuxerProgram, StreamsWithoutFramesFailWithAMessage) {
+  std::ofstream(dir_ / "empty.sup", std::ios::binary);
+  const ProgramRun r = run(std::string(kReferenceMeta) +
+                        "\r\nS_HDMV/PGS, \"empty.sup\",bottom-offset=24,font-border=2,text-align=center,"
+                        "video-width=1920,video-height=1080,fps=23.976, lang=eng",
+                    "empty-out");
+  EXPECT_NE(r.exitCode, 0);
+  EXPECT_NE(r.err.find("empty.sup"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(dir_ / "empty-out"));
+}
+
+TEST_F(TsMuxerProgram, BadControlFilesAndCommandLinesFail) {
+  ProgramRun r = run("MUXOPT --avchd\r\nV_MPEGH/ISO/HEVC, \"short.m2ts\"", "bad-codec");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "Unsupported codec \"V_MPEGH/ISO/HEVC\" in line 2\n");
+  r = run("MUXOPT --avchd\r\nA_AC3, \"short.m2ts\", track=4400", "bad-track");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "Track 4400 not found in short.m2ts\n");
+  EXPECT_FALSE(fs::exists(dir_ / "bad-track"));
+  EXPECT_NE(runCommand("'" TSMUXER_PROGRAM "' only-one-argument"), 0);
+}
+
+}  // namespace

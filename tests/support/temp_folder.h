@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+
+namespace quandrell::test {
+
+// A fresh folder under the system's temporary folder, removed with its
+// content when the object goes.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace quandrell::test
