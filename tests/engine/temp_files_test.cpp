@@ -87,8 +87,9 @@ TEST_F(TempFiles, DebugModeKeepsThemUnlessForced) {
   BorraTemporals(app(), 5, 0);
   EXPECT_EQ(Left().size(), std::size(kSuffixes) + 4);
   BorraTemporals(app(), 5, 1);
-  EXPECT_EQ(std::count(Left().begin(), Left().end(), "Movie.job_5.stats.temp"), 0);
-  EXPECT_LT(Left().size(), std::size(kSuffixes));
+  const auto left = Left();
+  EXPECT_EQ(std::count(left.begin(), left.end(), "Movie.job_5.stats.temp"), 0);
+  EXPECT_LT(left.size(), std::size(kSuffixes));
 }
 
 TEST(ErrorLogEntry, StampsTheTimeAndFramesTheCommandLineWithDashes) {
