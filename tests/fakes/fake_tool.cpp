@@ -2,8 +2,8 @@
 // BDSup2Sub), chosen by the name it is started as. A test steers it with
 // environment variables, <TOOL> being EAC3TO, X264, TSMUXER, MKVMERGE or
 // JAVA:
-//   FAKE_TOOL_RECORD_DIR     each run writes "run-NNN-<tool>.txt" there:
-//                            the program path and its arguments, one a line
+//   FAKE_TOOL_RECORD_DIR     each run writes "run-NNNN.txt" there: the
+//                            program path and its arguments, one a line
 //   FAKE_<TOOL>_EXIT         exit code (default 0)
 //   FAKE_<TOOL>_SLEEP        seconds to wait half-way (default 0)
 //   FAKE_<TOOL>_WHEN         the two above apply only to runs whose
@@ -38,12 +38,12 @@ std::string Joined(const fake::Args& args) {
   return text;
 }
 
-void Record(const std::string& tool, int argc, char** argv) {
+void Record(int argc, char** argv) {
   const std::string dir = Env("FAKE_TOOL_RECORD_DIR");
   if (dir.empty()) return;
   for (int n = 1; n < 10000; ++n) {
     char name[64];
-    std::snprintf(name, sizeof name, "/run-%04d-%s.txt", n, tool.c_str());
+    std::snprintf(name, sizeof name, "/run-%04d.txt", n);
     const int fd = open((dir + name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     if (fd < 0) continue;
     std::string text;
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "fake tool: no role for the name %s\n", tool.c_str());
     return 2;
   }
-  Record(tool, argc, argv);
+  Record(argc, argv);
   fake::Run run;
   run.args.assign(argv + 1, argv + argc);
   const std::string prefix = "FAKE_" + role->second.first + "_";

@@ -42,10 +42,9 @@ std::vector<FakeRun> FakeTools::Runs() const {
   std::vector<FakeRun> runs;
   for (const auto& file : files) {
     FakeRun run;
-    const std::string name = file.stem().string();  // run-0001-x264
-    run.tool = name.substr(name.find('-', 4) + 1);
     std::ifstream in(file);
     for (std::string line; std::getline(in, line);) run.argv.push_back(line);
+    if (!run.argv.empty()) run.tool = fs::path(run.argv[0]).filename().string();
     runs.push_back(run);
   }
   return runs;
