@@ -13,16 +13,12 @@ using platform::FixedText;
 
 class AvchdMeta : public test::EngineTest {
  protected:
-  AvchdMeta() {
-    test::WriteFile(source, "m2ts");
-    job_ = test::Bd25Job("Movie", source, Scratch("Movie"));
-  }
+  AvchdMeta() { job_ = test::Bd25Job("Movie", source, Scratch("Movie")); }
   std::string Meta(int slot = 1) {
     Put(slot, job_);
     JobRun run(app(), slot);
     return AvchdMuxControl(app(), run);
   }
-  const std::string source = Scratch("00800.m2ts");
   Job job_;
 };
 

@@ -42,6 +42,7 @@ Job Bd25Job(const std::string& name, const std::string& sourceFile, const std::s
 }
 
 EngineTest::EngineTest() {
+  WriteFile(source, "m2ts");
   harness.StartMainWindow();
   auto recordingSound = std::make_unique<RecordingSound>();
   sound = recordingSound.get();
@@ -76,6 +77,11 @@ void EngineTest::WaitIdle() { ASSERT_TRUE(app().pipeline.WaitIdle(30s)) << "the 
 void EngineTest::WaitForRuns(size_t count) {
   for (int i = 0; i < 1000 && fakes.Runs().size() < count; ++i) std::this_thread::sleep_for(10ms);
   ASSERT_GE(fakes.Runs().size(), count);
+}
+
+void EngineTest::WaitForFile(const std::string& path) {
+  for (int i = 0; i < 500 && !std::filesystem::exists(path); ++i) std::this_thread::sleep_for(10ms);
+  ASSERT_TRUE(std::filesystem::exists(path)) << path;
 }
 
 std::vector<std::string> EngineTest::ToolsRun() const {

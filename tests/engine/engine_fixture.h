@@ -63,6 +63,8 @@ class EngineTest : public ::testing::Test {
   App& app() { return harness.app(); }
   Job& job(int slot) { return app().queue[slot]; }
   Job& Put(int slot, const Job& job);
+  // A BD-25 job from `source`, its AVCHD folder named after it in the scratch folder.
+  Job& Queue(int slot, const std::string& name) { return Put(slot, Bd25Job(name, source, Scratch(name))); }
   // "<temporary folder>/<name>"
   std::string Temp(const std::string& name);
   // "<scratch folder>/<name>", for sources and outputs.
@@ -75,6 +77,8 @@ class EngineTest : public ::testing::Test {
   void WaitIdle();
   // Waits until the fakes have recorded `count` runs.
   void WaitForRuns(size_t count);
+  // Waits until a tool has written the file (its partial output, say).
+  void WaitForFile(const std::string& path);
   std::vector<std::string> ToolsRun() const;
   std::string ErrorLog();
   std::string BarLabel();
@@ -84,6 +88,7 @@ class EngineTest : public ::testing::Test {
   FakeTools fakes;
   TempDir scratch;
   AppHarness harness;
+  const std::string source = Scratch("00800.m2ts");  // exists
   RecordingSound* sound = nullptr;
   RecordingTaskbar* taskbar = nullptr;
 };

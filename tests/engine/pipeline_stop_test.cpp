@@ -16,17 +16,7 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-class PipelineStop : public test::EngineTest {
- protected:
-  PipelineStop() { test::WriteFile(source, "m2ts"); }
-  Job& Queue(int slot, const std::string& name) { return Put(slot, test::Bd25Job(name, source, Scratch(name))); }
-  // Waits until the tool has written its partial output and sleeps.
-  void WaitForFile(const std::string& path) {
-    for (int i = 0; i < 500 && !fs::exists(path); ++i) std::this_thread::sleep_for(10ms);
-    ASSERT_TRUE(fs::exists(path)) << path;
-  }
-  const std::string source = Scratch("00800.m2ts");
-};
+class PipelineStop : public test::EngineTest {};
 
 TEST_F(PipelineStop, AStopDuringTheSecondPassLogsNothingAndTheJobResumesThere) {
   Queue(0, "Movie");

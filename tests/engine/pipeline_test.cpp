@@ -15,15 +15,12 @@ namespace fs = std::filesystem;
 
 class Pipeline : public test::EngineTest {
  protected:
-  Pipeline() { test::WriteFile(source, "m2ts"); }
-  Job& Queue(int slot, const std::string& name) { return Put(slot, test::Bd25Job(name, source, Scratch(name))); }
   std::vector<std::string> Args(size_t run) { return fakes.Runs().at(run).argv; }
   bool Has(const std::vector<std::string>& argv, const std::string& a, const std::string& b) {
     for (size_t i = 0; i + 1 < argv.size(); ++i)
       if (argv[i] == a && argv[i + 1] == b) return true;
     return false;
   }
-  const std::string source = Scratch("00800.m2ts");
 };
 
 TEST_F(Pipeline, ATwoPassJobRunsBothPassesThenTsMuxerAndEndsDone) {

@@ -15,8 +15,6 @@ using namespace std::chrono_literals;
 
 class ProgressTimer : public test::EngineTest {
  protected:
-  ProgressTimer() { test::WriteFile(source, "m2ts"); }
-  Job& Queue(int slot, const std::string& name) { return Put(slot, test::Bd25Job(name, source, Scratch(name))); }
   void Tick() { harness.ui().FireCtrlEvent(harness.panel(), PANEL_TIMER, ui::EVENT_TIMER_TICK); }
   bool TickUntil(const std::function<bool()>& done) {
     for (int i = 0; i < 250; ++i) {
@@ -26,7 +24,6 @@ class ProgressTimer : public test::EngineTest {
     }
     return false;
   }
-  const std::string source = Scratch("00800.m2ts");
 };
 
 TEST_F(ProgressTimer, TsMuxerProgressReachesTheBarTheStatusLineAndTheLauncher) {
