@@ -111,10 +111,4 @@ TEST_F(ToolProgress, InDebugModeTheOutputGoesToTheLogAndNoProgressIsRead) {
   EXPECT_NE(log.find("Progress: 40%"), std::string::npos);
 }
 
-TEST_F(ToolProgress, NoRunningJobShowsNothing) {
-  for (int i = 0; i < 3; ++i) Tick();
-  EXPECT_EQ(StatusLine(), "");
-  EXPECT_TRUE(taskbar->Events().empty());
-}
-
 }  // namespace
