@@ -10,6 +10,7 @@
 #include <iostream>
 #include <memory>
 
+#include "online/version_check.h"
 #include "platform/http_client.h"
 #include "platform/program_dir.h"
 #include "platform/registry_store.h"
@@ -65,6 +66,9 @@ int main(int argc, char** argv) {
   const auto lockPath = std::filesystem::path(store.Path()).parent_path() / "instance.lock";
   platform::SingleInstance instance(lockPath.string());
   const int code = RunMainWindow(*app, instance, storeError);
+  // Before the toolkit's last events run: an update offer must not pop up
+  // while the program ends.
+  StopVersionCheck(*app);
   toolkit.Shutdown();
   return code;
 }
