@@ -28,8 +28,9 @@ class VersionCheckThread {
   // Runs `work` on a thread of its own, once per thread object; a second
   // start does nothing.
   void Start(App& app, std::function<Outcome()> work);
-  // Waits at most `bound` for the work to end; true when it has ended (or
-  // never started). An outcome is then waiting on the user-interface thread.
+  // Waits at most `bound` for the work to end; true when it has ended, never
+  // started or was left to end alone. An outcome is then waiting on the
+  // user-interface thread.
   bool Wait(std::chrono::milliseconds bound);
   // Forgets the App (a posted outcome that has not run yet is dropped),
   // waits at most `bound` and leaves a thread still running to end alone.
