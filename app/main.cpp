@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "engine/pipeline.h"
+#include "online/version_check.h"
 #include "platform/http_client.h"
 #include "platform/program_dir.h"
 #include "platform/registry_store.h"
@@ -76,6 +77,9 @@ int main(int argc, char** argv) {
   // stopped and saved, and the program ends.
   QObject::connect(&application, &QGuiApplication::commitDataRequest, [&app] { EndSession(*app); });
   const int code = RunMainWindow(*app, instance, storeError);
+  // Before the toolkit's last events run: an update offer must not pop up
+  // while the program ends.
+  StopVersionCheck(*app);
   toolkit.Shutdown();
   JoinPipeline(*app);
   return code;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/running_tool.h"
+#include "online/version_check_thread.h"
 #include "platform/registry_store.h"
 #include "platform/shell_open.h"
 #include "queue/job.h"
@@ -39,4 +40,8 @@ struct App {
 
   SourceInfo source{};
   int videoCopyChosen = 0;
+
+  // Online services: the version check's thread. Last, so that it is
+  // stopped before anything else of the App goes.
+  VersionCheckThread versionCheck;
 };
