@@ -56,8 +56,9 @@ int PickNextJob(const App& app) {
 
 void StartNextJob(App& app) {
   app.tool.abortRequest = AbortNone;
-  app.runningJob = PickNextJob(app);
-  if (app.runningJob == -1) {
+  const int next = PickNextJob(app);
+  app.runningJob = next;
+  if (next == -1) {
     ShowQueueRunning(app, false);
     app.power.ReleaseSleep();
     if (app.switches.shutdownWhenDone) app.power.PowerOff();
