@@ -13,6 +13,7 @@
 #include "engine/pipeline.h"
 #include "online/version_check.h"
 #include "platform/http_client.h"
+#include "platform/power.h"
 #include "platform/program_dir.h"
 #include "platform/registry_store.h"
 #include "platform/session_signals.h"
@@ -66,7 +67,8 @@ int main(int argc, char** argv) {
   std::string storeError;
   store.Open(storeError);
   platform::XdgOpener opener;
-  auto app = std::make_unique<App>(toolkit, store, opener, programDir);
+  platform::LogindPower power;
+  auto app = std::make_unique<App>(toolkit, store, opener, power, programDir);
   callbacks = BindAllCallbacks(*app);
   if (auto unbound = ui::UnboundCallbacks(model, callbacks); !unbound.empty())
     return Fail("The window definition names a callback this program lacks: " + unbound.front());

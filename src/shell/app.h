@@ -5,10 +5,13 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 
+#include "engine/pipeline.h"
 #include "engine/running_tool.h"
 #include "online/version_check_thread.h"
+#include "platform/power.h"
 #include "platform/registry_store.h"
 #include "platform/shell_open.h"
 #include "queue/job.h"
@@ -18,12 +21,17 @@
 
 struct App {
   App(ui::Toolkit& toolkit, platform::RegistryStore& registry, platform::ShellOpener& opener,
-      std::string programFolder)
-      : ui(toolkit), store(registry), shell(opener), programDir(std::move(programFolder)) {}
+      platform::Power& powerControl, std::string programFolder)
+      : ui(toolkit),
+        store(registry),
+        shell(opener),
+        power(powerControl),
+        programDir(std::move(programFolder)) {}
 
   ui::Toolkit& ui;
   platform::RegistryStore& store;
   platform::ShellOpener& shell;
+  platform::Power& power;
   const std::string programDir;
 
   int mainPanel = 0;
@@ -37,6 +45,9 @@ struct App {
   JobQueue queue{};
   std::atomic<int> runningJob{-1};
   RunningTool tool;
+  // Queue control hands each picked job to this: the engine's run, unless
+  // a test plays the engine's part itself.
+  std::function<void(App&)> runJob = ArmPipeline;
 
   SourceInfo source{};
   int videoCopyChosen = 0;

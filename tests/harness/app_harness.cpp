@@ -40,7 +40,7 @@ AppHarness::AppHarness()
     : toolkit_(WindowDefinition(), callbacks_), store_(Prepare(dir_)) {
   std::string error;
   EXPECT_TRUE(store_.Open(error)) << error;
-  app_ = std::make_unique<App>(toolkit_, store_, opener_, QUANDRELL_TEST_PROGRAM_DIR);
+  app_ = std::make_unique<App>(toolkit_, store_, opener_, power_, QUANDRELL_TEST_PROGRAM_DIR);
   callbacks_ = BindAllCallbacks(*app_);
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "harness/recording_opener.h"
+#include "harness/recording_power.h"
 #include "harness/temp_dir.h"
 #include "shell/app.h"
 #include "ui/callback_table.h"
@@ -33,6 +34,7 @@ class AppHarness {
   ui::memory::MemoryToolkit& ui() { return toolkit_; }
   platform::RegistryStore& store() { return store_; }
   RecordingOpener& opener() { return opener_; }
+  RecordingPower& power() { return power_; }
   const TempDir& dir() const { return dir_; }
   int panel() const { return app_->mainPanel; }
 
@@ -42,6 +44,7 @@ class AppHarness {
   ui::memory::MemoryToolkit toolkit_;
   platform::RegistryStore store_;
   RecordingOpener opener_;
+  RecordingPower power_;
   std::unique_ptr<App> app_;
 };
 
