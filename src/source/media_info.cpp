@@ -1,6 +1,7 @@
 #include "source/media_info.h"
 
 #include <dlfcn.h>
+#include <locale.h>
 
 #include <mutex>
 
@@ -80,6 +81,27 @@ void Release() {
 
 std::string Text(const char* value) { return value ? std::string(value) : std::string(); }
 
+// The library passes file names to the C library in the thread's
+// multibyte encoding: while it opens a file, this thread reads UTF-8
+// (and writes numbers the C way) whatever the user's locale is.
+class Utf8ThreadLocale {
+ public:
+  Utf8ThreadLocale() : utf8_(newlocale(LC_ALL_MASK, "C.UTF-8", locale_t{})) {
+    if (utf8_) previous_ = uselocale(utf8_);
+  }
+  ~Utf8ThreadLocale() {
+    if (!utf8_) return;
+    uselocale(previous_);
+    freelocale(utf8_);
+  }
+  Utf8ThreadLocale(const Utf8ThreadLocale&) = delete;
+  Utf8ThreadLocale& operator=(const Utf8ThreadLocale&) = delete;
+
+ private:
+  locale_t utf8_;
+  locale_t previous_{};
+};
+
 }  // namespace
 
 MediaInfoFile::MediaInfoFile(const std::string& path) {
@@ -87,6 +109,7 @@ MediaInfoFile::MediaInfoFile(const std::string& path) {
   if (!loaded_) return;
   Library& lib = TheLibrary();
   handle_ = lib.create();
+  Utf8ThreadLocale utf8;
   open_ = handle_ && lib.open(handle_, path.c_str()) != 0;
 }
 
