@@ -58,8 +58,6 @@ bool LoadLocked(Library& lib) {
     lib.module = nullptr;
     return false;
   }
-  // Our texts, paths included, are UTF-8.
-  lib.option(nullptr, "CharSet", "UTF-8");
   return true;
 }
 
@@ -109,8 +107,11 @@ MediaInfoFile::MediaInfoFile(const std::string& path) {
   if (!loaded_) return;
   Library& lib = TheLibrary();
   handle_ = lib.create();
+  if (!handle_) return;
+  // Our texts, paths included, are UTF-8.
+  lib.option(handle_, "CharSet", "UTF-8");
   Utf8ThreadLocale utf8;
-  open_ = handle_ && lib.open(handle_, path.c_str()) != 0;
+  open_ = lib.open(handle_, path.c_str()) != 0;
 }
 
 MediaInfoFile::~MediaInfoFile() {
