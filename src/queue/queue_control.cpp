@@ -56,8 +56,9 @@ int PickNextJob(const App& app) {
 
 void StartNextJob(App& app) {
   app.tool.abortRequest = AbortNone;
-  app.runningJob = PickNextJob(app);
-  if (app.runningJob == -1) {
+  const int next = PickNextJob(app);
+  app.runningJob = next;
+  if (next == -1) {
     ShowQueueRunning(app, false);
     app.power.ReleaseSleep();
     if (app.switches.shutdownWhenDone) app.power.PowerOff();
@@ -67,6 +68,13 @@ void StartNextJob(App& app) {
   ShowQueueRunning(app, true);
   app.runJob(app);
   app.power.InhibitSleep();
+}
+
+void StartJobs(App& app) {
+  for (Job& job : app.queue)
+    if (LoadState(job) == JobFailed) StoreState(job, JobStopped);
+  RedrawQueue(app);
+  StartNextJob(app);
 }
 
 void StopRunningJob(App& app) { EndRunningJob(app, AbortStop, JobStopped); }

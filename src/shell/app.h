@@ -12,6 +12,7 @@
 #include "engine/pipeline.h"
 #include "engine/pipeline_thread.h"
 #include "engine/running_tool.h"
+#include "online/version_check_thread.h"
 #include "platform/power.h"
 #include "platform/registry_store.h"
 #include "platform/shell_open.h"
@@ -60,7 +61,9 @@ struct App {
   std::unique_ptr<platform::SoundPlayer> sound = platform::MakeSoundPlayer();
   std::unique_ptr<platform::TaskbarProgress> taskbar = platform::MakeTaskbarProgress();
 
-  // Last, so it is destroyed first: a run still winding down ends before
-  // the state it works on goes.
+  // The App's threads come last, so that they are stopped before anything
+  // else of the App goes: the version check's, and the pipeline's, which
+  // goes first so that a run still winding down ends before what it uses.
+  VersionCheckThread versionCheck;
   PipelineThread pipeline;
 };

@@ -46,19 +46,22 @@ int QtToolkit::GenericMessagePopup(const std::string& title, const std::string& 
       buttons.push_back(label->empty() ? nullptr : box.addButton(ToQ(*label), QMessageBox::ActionRole));
     if (enterButton >= 1 && enterButton <= 3 && buttons[enterButton - 1]) box.setDefaultButton(buttons[enterButton - 1]);
     if (escapeButton >= 1 && escapeButton <= 3 && buttons[escapeButton - 1]) box.setEscapeButton(buttons[escapeButton - 1]);
-    // Without an Escape button the question must be answered.
-    for (;;) {
+    // Without an Escape button the question must be answered, unless the
+    // program is ending (a log-off closes the box): then it counts as Escape.
+    while (!quitting_) {
       box.exec();
       for (int i = 0; i < 3; ++i)
         if (buttons[i] && box.clickedButton() == buttons[i]) return i + 1;
     }
-  }, 1);
+    return escapeButton >= 1 && escapeButton <= 3 && buttons[escapeButton - 1] ? escapeButton : 1;
+  }, escapeButton >= 1 && escapeButton <= 3 ? escapeButton : enterButton);
 }
 
 FileChoice QtToolkit::FileSelectPopup(const std::string& startPath, const std::string& pattern,
                                       const std::string& filterLabel, const std::string& title) {
   return OnUi<FileChoice>([=, this] {
-    const QString filter = ToQ(filterLabel) + " (" + ToQ(pattern) + ")";
+    // Patterns come as "*.mkv;*.m2ts"; Qt separates a filter's patterns with blanks.
+    const QString filter = ToQ(filterLabel) + " (" + ToQ(pattern).replace(u';', u' ') + ")";
     const QString path = QFileDialog::getOpenFileName(DialogParent(), ToQ(title), ToQ(startPath), filter);
     return path.isEmpty() ? FileChoice{} : FileChoice{true, FromQ(path)};
   }, FileChoice{});

@@ -198,10 +198,16 @@ int QtToolkit::GetActiveCtrl(int panel) {
 
 void QtToolkit::ResetTextBox(int panel, int control, const std::string& text) { SetCtrlVal(panel, control, text); }
 
-int QtToolkit::RunUserInterface() { return QApplication::exec(); }
+int QtToolkit::RunUserInterface() {
+  quitting_ = false;
+  return QApplication::exec();
+}
 
 void QtToolkit::QuitUserInterface(int code) {
-  OnUi([=] { QCoreApplication::exit(code); });
+  OnUi([=, this] {
+    quitting_ = true;
+    QCoreApplication::exit(code);
+  });
 }
 
 int QtToolkit::NewTimer(double intervalSeconds, std::function<void()> tick) {

@@ -114,6 +114,7 @@ class QtToolkit : public Toolkit {
   std::map<int, QPointer<QTimer>> timers_;
   QNetworkAccessManager* network_ = nullptr;  // the banner page
   std::atomic<bool> closing_{false};
+  bool quitting_ = false;  // the event loop was asked to end (UI thread only)
   int nextHandle_ = 1;
   int nextTimer_ = 1;
   int mainPanel_ = 0;
