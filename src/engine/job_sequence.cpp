@@ -57,11 +57,7 @@ void FinishJob(JobRun& run) {
   if (PendingAbort(app) == AbortNone) StartNextJob(app);
 }
 
-}  // namespace
-
-void RunRunningJob(App& app) {
-  app.tool.abortSeen = AbortNone;
-  const int slot = app.runningJob.load();
+void RunJobAt(App& app, int slot) {
   if (slot < 0 || slot >= kQueueSlots || !IsStartableState(LoadState(app.queue[slot]))) return;
   JobRun run(app, slot);
   SetProgressBar(app, 0);
@@ -71,4 +67,13 @@ void RunRunningJob(App& app) {
     return;
   }
   if (RunSteps(run)) FinishJob(run);
+}
+
+}  // namespace
+
+void RunRunningJob(App& app) {
+  app.tool.abortSeen = AbortNone;
+  RunJobAt(app, app.runningJob.load());
+  // The queue was stopped or has run dry: the launcher shows no progress.
+  if (app.runningJob.load() == -1) app.taskbar->SetState(platform::TaskbarState::NoProgress);
 }

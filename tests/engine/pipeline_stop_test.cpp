@@ -51,6 +51,7 @@ TEST_F(PipelineStop, ACancelRemovesTheJobsTemporaryFilesAndTheQueueWaits) {
   WaitIdle();
   EXPECT_EQ(LoadState(job(0)), JobCanceled);
   EXPECT_EQ(LoadState(job(1)), JobPending);
+  EXPECT_EQ(taskbar->Events().back(), "state 0");
   EXPECT_EQ(ToolsRun(), std::vector<std::string>{"x264"});
   for (const char* gone : {"Movie.job_0.stats.temp", "Movie.job_0.stats.mbtree.temp"})
     EXPECT_FALSE(fs::exists(Temp(gone))) << gone;

@@ -35,6 +35,7 @@ TEST_F(Pipeline, ATwoPassJobRunsBothPassesThenTsMuxerAndEndsDone) {
   EXPECT_EQ(BarLabel(), "Done!");
   EXPECT_EQ(StatusLine(), "");
   EXPECT_EQ(app().runningJob, -1);
+  EXPECT_EQ(taskbar->Events().back(), "state 0") << "no progress once the queue has run dry";
   for (const char* gone : {"Movie.job_0.stats", "Movie.job_0.stats.mbtree", "Movie.job_0.264", "temp.job_0.meta"})
     EXPECT_FALSE(fs::exists(Temp(gone))) << gone;
   EXPECT_EQ(test::ReadFile(Scratch("Movie/BDMV/MovieObject.bdmv")).size(), 290u);  // tsMuxeR's own
