@@ -60,10 +60,13 @@ TEST_F(PipelineStop, ACancelRemovesTheJobsTemporaryFilesAndTheQueueWaits) {
 
 TEST_F(PipelineStop, AStopThatLandsAsAToolEndsNeverStartsTheNextTool) {
   Queue(0, "Movie");
-  fakes.Set("X264_SLEEP", "0.5");
+  fakes.Set("X264_SLEEP", "1");
   StartNextJob(app());
-  WaitForRuns(1);
-  // The request comes while nothing is left to terminate.
+  // Well inside the pass: a request during the start would end the tool.
+  WaitForFile(Temp("Movie.job_0.stats.temp"));
+  std::this_thread::sleep_for(200ms);
+  // The request comes without a termination, as one landing just as the
+  // tool ends.
   app().tool.abortRequest = AbortStop;
   WaitIdle();
   EXPECT_EQ(ToolsRun(), std::vector<std::string>{"x264"});
