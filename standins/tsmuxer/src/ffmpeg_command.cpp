@@ -10,19 +10,19 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-// Tracks sharing a file, time shift and raw frame rate share one input.
-using InputKey = std::tuple<std::string, int, std::string>;
-
-InputKey keyOf(const PlannedTrack& t) { return {t.input, t.spec.timeshiftMs, t.rawFrameRate}; }
-
-std::string seconds(int ms) {
+std::string seconds(double s) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.3f", ms / 1000.0);
+  std::snprintf(text, sizeof text, "%.3f", s);
   return text;
 }
 
+// Tracks sharing a file, time offset and raw frame rate share one input.
+using InputKey = std::tuple<std::string, std::string, std::string>;
+
+InputKey keyOf(const PlannedTrack& t) { return {t.input, seconds(t.inputOffset), t.rawFrameRate}; }
+
 void addInput(Args& args, const PlannedTrack& t) {
-  if (t.spec.timeshiftMs != 0) args.insert(args.end(), {"-itsoffset", seconds(t.spec.timeshiftMs)});
+  if (seconds(t.inputOffset) != seconds(0)) args.insert(args.end(), {"-itsoffset", seconds(t.inputOffset)});
   if (!t.rawFrameRate.empty()) args.insert(args.end(), {"-framerate", t.rawFrameRate});
   // "file:" keeps ffmpeg from reading a protocol or option into the name.
   args.insert(args.end(), {"-i", "file:" + t.input});

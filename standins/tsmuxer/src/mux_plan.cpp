@@ -72,6 +72,8 @@ PlannedTrack planTrack(const TrackSpec& spec, const Prober& probe, const std::st
   if (!codecNames().at(spec.codecId).count(t.stream.codecName))
     throw PlanError("Stream of " + input + " is " + t.stream.codecName + ", not " + spec.codecId);
   t.inputSeconds = file->durationSeconds;
+  t.inputOffset = spec.timeshiftMs / 1000.0;
+  if (spec.kind == TrackKind::Subtitle && !spec.track) t.inputOffset += file->startSeconds;
   t.conversion = conversionFor(spec, t.stream);
   return t;
 }

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "bluray_probe.h"
+#include "sup_bytes.h"
 #include "test_media.h"
 
 namespace fs = std::filesystem;
@@ -128,6 +129,36 @@ TEST_F(TsMuxerProgram, StandardOutputCarriesRisingProgressLines) {
   EXPECT_EQ(values.back(), 100.0);
   EXPECT_EQ(lines(r.out).back().rfind("Muxing time: ", 0), 0u);
   EXPECT_EQ(r.out.find('\r'), std::string::npos);
+}
+
+// A caption one second into the subtitle file shows one second into the
+// video (within a frame: the file's zero is the start of the source, whose
+// audio may lead its video by a few milliseconds), with the subtitle stream
+// listed under its PID and language.
+TEST_F(TsMuxerProgram, SubtitleFileIsMuxedInStepWithTheVideo) {
+  SupBytes sup;
+  sup.caption(90000, 180000, 100, 900, 300, 50, true);
+  writeFile((dir_ / "subs.sup").string(), sup.data);
+  const ProgramRun r = run(std::string(kReferenceMeta) +
+                               "\r\nS_HDMV/PGS, \"subs.sup\",bottom-offset=24,font-border=2,text-align=center,"
+                               "video-width=1920,video-height=1080,fps=23.976, lang=fre",
+                           "subs-out");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::vector<ProbedTitle> titles = probeTitles(dir_ / "subs-out");
+  ASSERT_EQ(titles.size(), 1u);
+  ASSERT_EQ(titles[0].subtitles.size(), 1u);
+  EXPECT_EQ(titles[0].subtitles[0].pid, 0x1200);
+  EXPECT_EQ(titles[0].subtitles[0].coding, 0x90);
+  EXPECT_EQ(titles[0].subtitles[0].language, "fre");
+
+  std::string starts;
+  runCommand("ffprobe -v error -show_entries packet=stream_index,pts -of csv=p=0 '" +
+                 (dir_ / "subs-out/BDMV/STREAM/00000.m2ts").string() + "' | grep , | sort -t, -k1,1 -s | awk -F, '!seen[$1]++'",
+             &starts);
+  const std::vector<std::string> first = lines(starts);
+  ASSERT_EQ(first.size(), 3u) << starts;
+  const long video = std::stol(first[0].substr(2)), subtitle = std::stol(first[2].substr(2));
+  EXPECT_NEAR(double(subtitle - video), 90000, kFrame90k) << starts;
 }
 
 TEST_F(TsMuxerProgram, MissingInputFailsLikeTsMuxerWithoutCreatingTheOutputFolder) {
