@@ -161,6 +161,22 @@ TEST_F(TsMuxerProgram, SubtitleFileIsMuxedInStepWithTheVideo) {
   EXPECT_NEAR(double(subtitle - video), 90000, kFrame90k) << starts;
 }
 
+TEST_F(TsMuxerProgram, TextSubtitlesAreDrawnIntoAPgsStream) {
+  std::ofstream(dir_ / "subs.srt") << "1\n00:00:00,500 --> 00:00:02,000\nHello\n";
+  const ProgramRun r = run(std::string(kReferenceMeta) +
+                               "\r\nS_TEXT/UTF8, \"subs.srt\",font-name=\"Arial\",font-size=65,font-color=0x00ffffff,"
+                               "bottom-offset=24,font-border=2,text-align=center,video-width=1920,video-height=1080,"
+                               "fps=23.976, lang=ita",
+                           "text-out");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  const std::vector<ProbedTitle> titles = probeTitles(dir_ / "text-out");
+  ASSERT_EQ(titles.size(), 1u);
+  ASSERT_EQ(titles[0].subtitles.size(), 1u);
+  EXPECT_EQ(titles[0].subtitles[0].coding, 0x90);
+  EXPECT_EQ(titles[0].subtitles[0].language, "ita");
+}
+
 TEST_F(TsMuxerProgram, MissingInputFailsLikeTsMuxerWithoutCreatingTheOutputFolder) {
   const ProgramRun r = run(
       "MUXOPT --no-pcr-on-video-pid --new-audio-pes --avchd --vbr --auto-chapters=5 --vbv-len=500\r\n"
