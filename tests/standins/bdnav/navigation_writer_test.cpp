@@ -4,12 +4,12 @@
 #include "bdnav/navigation_writer.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "bluray_probe.h"
+#include "scratch_folder.h"
 #include "stream_factories.h"
 
 namespace fs = std::filesystem;
@@ -44,12 +44,8 @@ bdnav::Navigation twoTitles() {
 
 class NavigationWriter : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() / ("bdnav_writer_" + std::to_string(::getpid()));
-    fs::remove_all(root_);
-  }
-  void TearDown() override { fs::remove_all(root_); }
-  fs::path root_;
+  ScratchFolder scratch_{"bdnav_writer"};
+  const fs::path root_ = scratch_ / "disc";
 };
 
 TEST_F(NavigationWriter, LibblurayListsBothTitlesWithClipsChaptersAndStreams) {

@@ -2,10 +2,10 @@
 // by byte; the output read back byte by byte and by ffmpeg.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
+#include "scratch_folder.h"
 #include "sup_bytes.h"
 #include "test_media.h"
 
@@ -15,11 +15,6 @@ namespace {
 
 class BdSup2Sub : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("bdsup2sub_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
 
   // java -Xmx256m -jar "<jar>" "<in>" "<out>" /fps:keep<options>
   int run(const Bytes& input, const std::string& options, std::string* output = nullptr) {
@@ -30,7 +25,8 @@ class BdSup2Sub : public ::testing::Test {
   }
   Bytes result() { return readFile((dir_ / "out.sup").string()); }
 
-  fs::path dir_;
+  ScratchFolder scratch_{"bdsup2sub"};
+  const fs::path dir_ = scratch_.path();
 };
 
 // Captions at the corners and edges of a 1080p picture.

@@ -1,13 +1,13 @@
 // SubRip captions drawn with libass into PGS, read back as captions.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "ass_renderer.h"
 #include "pgs/caption.h"
+#include "scratch_folder.h"
 #include "srt_file.h"
 #include "srt_to_pgs.h"
 #include "text_tracks.h"
@@ -47,16 +47,12 @@ TEST(TextStyle, TsMuxerColoursBecomeAssColours) {
 
 class SrtToPgs : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("srt_to_pgs_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
   std::string write(const std::string& name, const std::string& text) {
     std::ofstream(dir_ / name, std::ios::binary) << text;
     return (dir_ / name).string();
   }
-  fs::path dir_;
+  ScratchFolder scratch_{"srt_to_pgs"};
+  const fs::path dir_ = scratch_.path();
 };
 
 // Overlapping cues give three pictures: the first, both, the second.

@@ -2,15 +2,16 @@
 // ffmpeg, its output read back by libbluray and ffmpeg.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <regex>
 #include <set>
 #include <sstream>
 
 #include "bluray_probe.h"
+#include "scratch_folder.h"
 #include "sup_bytes.h"
 #include "test_media.h"
 
@@ -53,15 +54,15 @@ std::string treeOf(const fs::path& root) {
 class TsMuxerProgram : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    dir_ = fs::temp_directory_path() / ("tsmuxer_program_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
+    scratch_ = std::make_unique<ScratchFolder>("tsmuxer_program");
+    dir_ = scratch_->path();
     TestClip clip;
     clip.seconds = 3;
     clip.size = "1920x1080";
     clip.gop = 24;
     ASSERT_TRUE(makeM2ts(dir_ / "short.m2ts", clip));
   }
-  static void TearDownTestSuite() { fs::remove_all(dir_); }
+  static void TearDownTestSuite() { scratch_.reset(); }
 
   ProgramRun run(const std::string& meta, const std::string& output) {
     std::ofstream(dir_ / "temp.meta", std::ios::binary) << meta;
@@ -74,8 +75,10 @@ class TsMuxerProgram : public ::testing::Test {
     return r;
   }
 
+  static std::unique_ptr<ScratchFolder> scratch_;
   static fs::path dir_;
 };
+std::unique_ptr<ScratchFolder> TsMuxerProgram::scratch_;
 fs::path TsMuxerProgram::dir_;
 
 const char* kReferenceMeta =
@@ -103,6 +106,11 @@ TEST_F(TsMuxerProgram, ReferenceControlFileGivesTheAvchdStructureLibblurayReads)
   EXPECT_EQ(t.audio[0].pid, 0x1100);
   EXPECT_EQ(t.audio[0].coding, 0x81);
   EXPECT_EQ(t.audio[0].language, "eng");
+
+  EXPECT_EQ(playFromFirstPlay(out).playlists, std::vector<uint32_t>{0});
+  std::string listing;
+  runCommand("bd_list_titles -a '" + out.string() + "'", &listing);
+  EXPECT_EQ(listing, readText(TSMUXER_TEST_DATA "/reference-bd_list_titles.txt"));
 
   std::string decodeErrors;
   EXPECT_EQ(runCommand("ffmpeg -nostdin -v error -i '" + (out / "BDMV/STREAM/00000.m2ts").string() + "' -f null -",
