@@ -23,7 +23,8 @@ InputKey keyOf(const PlannedTrack& t) { return {t.input, seconds(t.inputOffset),
 
 void addInput(Args& args, const PlannedTrack& t) {
   if (seconds(t.inputOffset) != seconds(0)) args.insert(args.end(), {"-itsoffset", seconds(t.inputOffset)});
-  if (!t.rawFrameRate.empty()) args.insert(args.end(), {"-framerate", t.rawFrameRate});
+  // Raw video has no timestamps of its own: the rate gives them.
+  if (!t.rawFrameRate.empty()) args.insert(args.end(), {"-fflags", "+genpts", "-framerate", t.rawFrameRate});
   // "file:" keeps ffmpeg from reading a protocol or option into the name.
   args.insert(args.end(), {"-i", "file:" + t.input});
 }
