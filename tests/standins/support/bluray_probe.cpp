@@ -50,6 +50,7 @@ void record(MenuPlayback& playback, const BD_EVENT& e) {
   if (e.event == BD_EVENT_TITLE && (playback.titles.empty() || playback.titles.back() != e.param))
     playback.titles.push_back(e.param);
   if (e.event == BD_EVENT_PLAYLIST) playback.playlists.push_back(e.param);
+  if (e.event == BD_EVENT_PG_TEXTST) playback.subtitlesShown = e.param == 1;
 }
 
 }  // namespace

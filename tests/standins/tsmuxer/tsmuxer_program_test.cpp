@@ -169,6 +169,47 @@ TEST_F(TsMuxerProgram, SubtitleFileIsMuxedInStepWithTheVideo) {
   EXPECT_NEAR(double(subtitle - video), 90000, kFrame90k) << starts;
 }
 
+// The movie objects that show subtitles from the start, written over the
+// muxer's own: three objects (title 1, top menu, first play) whose first
+// command switches presentation graphics stream 1 on.
+std::vector<uint8_t> subtitlesOnMovieObjects() {
+  std::vector<uint8_t> b = {'M', 'O', 'B', 'J', '0', '1', '0', '0'};
+  b.resize(40, 0);
+  const std::vector<std::vector<uint32_t>> objects = {
+      {0x51c00001, 0x0000c001, 0, 0, 0, 0, 0x50400001, 0, 0, 0x50400001, 0, 0, 0x42820000, 0, 0xa,
+       0x21810000, 1, 0},
+      {0x50000001, 0xa, 3, 0x50400001, 3, 0xffff, 0x48400300, 0xa, 0xffff, 0x22000000, 0xa, 0, 0x50000001, 0xa, 4,
+       0x50400001, 4, 0, 0x48400300, 0xa, 0, 0x21010000, 0xa, 0, 0x21810000, 1, 0},
+      {0x50400001, 0, 0, 0x50400001, 2, 1, 0x50400001, 3, 0xffff, 0x50400001, 4, 0, 0x21810000, 0, 0}};
+  auto put = [&](uint32_t v, int bytes) {
+    for (int i = bytes - 1; i >= 0; --i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
+  };
+  put(258, 4);
+  put(0, 4);
+  put(3, 2);
+  for (const auto& words : objects) {
+    put(0x8000, 2);
+    put(static_cast<uint32_t>(words.size() / 3), 2);
+    for (uint32_t w : words) put(w, 4);
+  }
+  return b;
+}
+
+TEST_F(TsMuxerProgram, SubtitlesOnMovieObjectsFitTheMuxersIndex) {
+  SupBytes sup;
+  sup.caption(45000, 90000, 100, 900, 300, 50, true);
+  writeFile((dir_ / "forced.sup").string(), sup.data);
+  const ProgramRun r = run(std::string(kReferenceMeta) + "\r\nS_HDMV/PGS, \"forced.sup\", lang=eng", "forced-out");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::vector<uint8_t> objects = subtitlesOnMovieObjects();
+  ASSERT_EQ(objects.size(), 302u);
+  writeFile((dir_ / "forced-out/BDMV/MovieObject.bdmv").string(), objects);
+  const MenuPlayback playback = playFromFirstPlay(dir_ / "forced-out");
+  EXPECT_EQ(playback.titles, (std::vector<uint32_t>{0xffff, 0, 1}));
+  EXPECT_EQ(playback.playlists, std::vector<uint32_t>{0});
+  EXPECT_TRUE(playback.subtitlesShown);
+}
+
 TEST_F(TsMuxerProgram, TextSubtitlesAreDrawnIntoAPgsStream) {
   std::ofstream(dir_ / "subs.srt") << "1\n00:00:00,500 --> 00:00:02,000\nHello\n";
   const ProgramRun r = run(std::string(kReferenceMeta) +
