@@ -15,6 +15,9 @@ namespace {
 
 using PaletteColours = std::array<Rgba, 256>;  // undefined entries transparent
 
+// Larger than any disc picture: a bound on what a damaged stream may claim.
+constexpr int kMaxPicture = 4096;
+
 struct StoredObject {
   int width = 0, height = 0;
   std::vector<uint8_t> rle;
@@ -92,6 +95,9 @@ void Decoder::object(const Segment& s) {
   const auto o = parseObject(s.payload);
   if (!o) throw malformed("object", s.pts);
   StoredObject& stored = objects_[o->id];
+  if (o->first && (o->width > kMaxPicture || o->height > kMaxPicture))
+    throw SupError("object of " + std::to_string(o->width) + "x" + std::to_string(o->height) + " at PTS " +
+                   std::to_string(s.pts));
   if (o->first) stored = {o->width, o->height, {}};
   stored.rle.insert(stored.rle.end(), o->data.begin(), o->data.end());
 }
@@ -145,6 +151,8 @@ Caption Decoder::compose(const Presentation& c) const {
     caption.forced = caption.forced || (o.flags & kForcedFlag);
     parts.emplace_back(r, std::move(image));
   }
+  if (right - left > kMaxPicture || bottom - top > kMaxPicture)
+    throw SupError("composition at PTS " + std::to_string(pendingPts_) + " spans more than 4096 pixels");
   caption.x = left;
   caption.y = top;
   caption.image = RgbaImage(right - left, bottom - top);

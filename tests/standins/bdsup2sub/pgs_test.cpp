@@ -84,11 +84,20 @@ TEST(CaptionDecoder, ComposesObjectsAndFollowsEpochs) {
   EXPECT_FALSE(stream.captions[1].forced);
 }
 
-TEST(CaptionDecoder, RefusesCompositionsOfUndefinedObjects) {
+TEST(CaptionDecoder, RefusesUndefinedObjectsAndOversizedPictures) {
   SupBytes s;
   s.presentation(90000, 0, 0x80, {{3, false, 0, 0}});
   s.end(90000);
   EXPECT_THROW(pgs::decodeCaptions(pgs::parseSegments(s.data)), pgs::SupError);
+  SupBytes huge;
+  huge.presentation(90000, 0, 0x80, {{0, false, 0, 0}, {1, false, 9000, 0}});
+  huge.solidObject(90000, 0, 10, 10, 1);
+  huge.solidObject(90000, 1, 10, 10, 1);
+  huge.end(90000);
+  EXPECT_THROW(pgs::decodeCaptions(pgs::parseSegments(huge.data)), pgs::SupError);
+  SupBytes wide;
+  wide.solidObject(90000, 0, 5000, 1, 1);
+  EXPECT_THROW(pgs::decodeCaptions(pgs::parseSegments(wide.data)), pgs::SupError);
   Bytes truncated = s.data;
   truncated.resize(truncated.size() - 1);
   EXPECT_THROW(pgs::parseSegments(truncated), pgs::SupError);
