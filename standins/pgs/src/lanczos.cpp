@@ -11,7 +11,7 @@ namespace {
 constexpr double kLobes = 3;
 constexpr double kPi = 3.14159265358979323846;
 
-using Pixel = std::array<double, 4>;  // premultiplied r, g, b and alpha
+using Pixel = std::array<float, 4>;  // premultiplied r, g, b and alpha
 
 double lanczos(double x) {
   x = std::fabs(x);
@@ -23,7 +23,7 @@ double lanczos(double x) {
 
 struct Tap {
   int first = 0;
-  std::vector<double> weights;
+  std::vector<float> weights;
 };
 
 // For each output position, the source samples it draws on and their
@@ -40,11 +40,8 @@ std::vector<Tap> taps(int from, int to) {
     Tap& t = out[i];
     t.first = first;
     double sum = 0;
-    for (int s = first; s <= last; ++s) {
-      t.weights.push_back(lanczos((s - centre) * stretch));
-      sum += t.weights.back();
-    }
-    for (double& w : t.weights) w /= sum;
+    for (int s = first; s <= last; ++s) sum += lanczos((s - centre) * stretch);
+    for (int s = first; s <= last; ++s) t.weights.push_back(static_cast<float>(lanczos((s - centre) * stretch) / sum));
   }
   return out;
 }
@@ -53,41 +50,53 @@ std::vector<Pixel> premultiplied(const RgbaImage& image) {
   std::vector<Pixel> out(image.pixels.size());
   for (size_t i = 0; i < out.size(); ++i) {
     const Rgba& c = image.pixels[i];
-    const double a = c.a / 255.0;
-    out[i] = {c.r * a, c.g * a, c.b * a, double(c.a)};
+    const float a = c.a / 255.0f;
+    out[i] = {c.r * a, c.g * a, c.b * a, float(c.a)};
   }
   return out;
 }
 
-// One pass along rows (step 1) or columns (step = width) of a plane.
-std::vector<Pixel> pass(const std::vector<Pixel>& in, int lines, int inLength, int outLength, bool alongRows) {
-  const std::vector<Tap> t = taps(inLength, outLength);
-  std::vector<Pixel> out(size_t(lines) * outLength);
-  for (int line = 0; line < lines; ++line) {
-    for (int i = 0; i < outLength; ++i) {
-      Pixel sum{};
-      for (size_t k = 0; k < t[i].weights.size(); ++k) {
-        const int s = t[i].first + int(k);
-        const Pixel& p = alongRows ? in[size_t(line) * inLength + s] : in[size_t(s) * lines + line];
-        for (int c = 0; c < 4; ++c) sum[c] += p[c] * t[i].weights[k];
-      }
-      (alongRows ? out[size_t(line) * outLength + i] : out[size_t(i) * lines + line]) = sum;
+// Both passes run along memory: the horizontal one sums neighbours within a
+// row, the vertical one sums whole rows.
+std::vector<Pixel> horizontal(const std::vector<Pixel>& in, int width, int height, int outWidth) {
+  const std::vector<Tap> t = taps(width, outWidth);
+  std::vector<Pixel> out(size_t(height) * outWidth);
+  for (int y = 0; y < height; ++y) {
+    const Pixel* row = in.data() + size_t(y) * width;
+    Pixel* target = out.data() + size_t(y) * outWidth;
+    for (int x = 0; x < outWidth; ++x)
+      for (size_t k = 0; k < t[x].weights.size(); ++k)
+        for (int c = 0; c < 4; ++c) target[x][c] += row[t[x].first + k][c] * t[x].weights[k];
+  }
+  return out;
+}
+
+std::vector<Pixel> vertical(const std::vector<Pixel>& in, int width, int height, int outHeight) {
+  const std::vector<Tap> t = taps(height, outHeight);
+  std::vector<Pixel> out(size_t(outHeight) * width);
+  for (int y = 0; y < outHeight; ++y) {
+    Pixel* target = out.data() + size_t(y) * width;
+    for (size_t k = 0; k < t[y].weights.size(); ++k) {
+      const Pixel* row = in.data() + size_t(t[y].first + k) * width;
+      const float w = t[y].weights[k];
+      for (int x = 0; x < width; ++x)
+        for (int c = 0; c < 4; ++c) target[x][c] += row[x][c] * w;
     }
   }
   return out;
 }
 
-uint8_t toByte(double v) { return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L)); }
+uint8_t toByte(double v) { return static_cast<uint8_t>(std::clamp(v + 0.5, 0.0, 255.0)); }
 
 }  // namespace
 
 RgbaImage scaleLanczos3(const RgbaImage& image, int width, int height) {
   RgbaImage out(width, height);
   if (image.width == 0 || image.height == 0 || width == 0 || height == 0) return out;
-  const std::vector<Pixel> rows = pass(premultiplied(image), image.height, image.width, width, true);
-  const std::vector<Pixel> both = pass(rows, width, image.height, height, false);
+  const std::vector<Pixel> rows = horizontal(premultiplied(image), image.width, image.height, width);
+  const std::vector<Pixel> both = vertical(rows, width, image.height, height);
   for (size_t i = 0; i < both.size(); ++i) {
-    const double a = std::clamp(both[i][3], 0.0, 255.0);
+    const double a = std::clamp(double(both[i][3]), 0.0, 255.0);
     const double unmultiply = a >= 0.5 ? 255.0 / a : 0;
     out.pixels[i] = {toByte(both[i][0] * unmultiply), toByte(both[i][1] * unmultiply),
                      toByte(both[i][2] * unmultiply), toByte(a)};

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <unordered_map>
 
 namespace pgs {
@@ -22,27 +21,32 @@ struct Weighted {
 
 using Box = std::vector<Weighted>;
 
-int widestChannel(const Box& box, int& range) {
-  int best = 0;
-  range = -1;
+// A box of colours and its widest channel, kept so each cut only measures
+// the two new boxes.
+struct CutBox {
+  Box colours;
+  int channel = 0;
+  int range = 0;
+};
+
+CutBox measured(Box colours) {
+  CutBox box{std::move(colours), 0, -1};
   for (int k = 0; k < 4; ++k) {
     int lo = 255, hi = 0;
-    for (const Weighted& w : box) {
+    for (const Weighted& w : box.colours) {
       lo = std::min<int>(lo, channel(w.colour, k));
       hi = std::max<int>(hi, channel(w.colour, k));
     }
-    if (hi - lo > range) {
-      range = hi - lo;
-      best = k;
+    if (hi - lo > box.range) {
+      box.range = hi - lo;
+      box.channel = k;
     }
   }
-  return best;
+  return box;
 }
 
 // Splits at the pixel-weighted median of the widest channel.
-std::pair<Box, Box> split(Box box) {
-  int range = 0;
-  const int k = widestChannel(box, range);
+std::pair<Box, Box> split(Box box, int k) {
   std::sort(box.begin(), box.end(), [k](auto& a, auto& b) { return channel(a.colour, k) < channel(b.colour, k); });
   uint64_t total = 0, running = 0;
   for (const Weighted& w : box) total += w.count;
@@ -65,44 +69,22 @@ Rgba mean(const Box& box) {
   return {avg(0), avg(1), avg(2), avg(3)};
 }
 
-std::vector<Rgba> medianCut(const Box& all) {
-  std::vector<Box> boxes = {all};
+// Cuts the widest box in two until there are kColours boxes.
+std::vector<Box> medianCut(Box all) {
+  std::vector<CutBox> boxes;
+  boxes.push_back(measured(std::move(all)));
   while (boxes.size() < kColours) {
-    auto widest = boxes.end();
-    int widestRange = 0;
-    for (auto it = boxes.begin(); it != boxes.end(); ++it) {
-      int range = 0;
-      widestChannel(*it, range);
-      if (it->size() > 1 && range > widestRange) {
-        widestRange = range;
-        widest = it;
-      }
-    }
-    if (widest == boxes.end()) break;
-    auto [a, b] = split(std::move(*widest));
-    *widest = std::move(a);
-    boxes.push_back(std::move(b));
+    const auto widest = std::max_element(boxes.begin(), boxes.end(), [](const CutBox& a, const CutBox& b) {
+      return (a.colours.size() > 1 ? a.range : -1) < (b.colours.size() > 1 ? b.range : -1);
+    });
+    if (widest->colours.size() < 2) break;
+    auto [low, high] = split(std::move(widest->colours), widest->channel);
+    *widest = measured(std::move(low));
+    boxes.push_back(measured(std::move(high)));
   }
-  std::vector<Rgba> palette;
-  for (const Box& b : boxes) palette.push_back(mean(b));
-  return palette;
-}
-
-uint8_t nearest(const std::vector<Rgba>& palette, const Rgba& c) {
-  uint8_t best = 1;
-  int bestDistance = std::numeric_limits<int>::max();
-  for (size_t i = 1; i < palette.size(); ++i) {
-    int d = 0;
-    for (int k = 0; k < 4; ++k) {
-      const int diff = channel(palette[i], k) - channel(c, k);
-      d += diff * diff;
-    }
-    if (d < bestDistance) {
-      bestDistance = d;
-      best = static_cast<uint8_t>(i);
-    }
-  }
-  return best;
+  std::vector<Box> out;
+  for (CutBox& b : boxes) out.push_back(std::move(b.colours));
+  return out;
 }
 
 }  // namespace
@@ -115,16 +97,21 @@ Quantized quantize(const RgbaImage& image) {
   for (const auto& [key, w] : histogram) all.push_back(w);
   std::sort(all.begin(), all.end(), [](auto& a, auto& b) { return pack(a.colour) < pack(b.colour); });
 
+  // Each group of colours becomes one palette entry: a single colour when
+  // there are few enough, else a median-cut box and its mean.
+  std::vector<Box> groups;
+  if (all.size() <= kColours) {
+    for (const Weighted& w : all) groups.push_back({w});
+  } else {
+    groups = medianCut(std::move(all));
+  }
   Quantized q;
   q.palette = {Rgba{}};
-  if (all.size() <= kColours) {
-    for (const Weighted& w : all) q.palette.push_back(w.colour);
-  } else {
-    const std::vector<Rgba> cut = medianCut(all);
-    q.palette.insert(q.palette.end(), cut.begin(), cut.end());
-  }
   std::unordered_map<uint32_t, uint8_t> index;
-  for (const Weighted& w : all) index[pack(w.colour)] = nearest(q.palette, w.colour);
+  for (const Box& group : groups) {
+    q.palette.push_back(mean(group));
+    for (const Weighted& w : group) index[pack(w.colour)] = static_cast<uint8_t>(q.palette.size() - 1);
+  }
   q.bitmap = {image.width, image.height, std::vector<uint8_t>(image.pixels.size(), 0)};
   for (size_t i = 0; i < image.pixels.size(); ++i)
     if (image.pixels[i].a != 0) q.bitmap.pixels[i] = index.at(pack(image.pixels[i]));
