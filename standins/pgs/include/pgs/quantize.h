@@ -9,9 +9,9 @@ struct Quantized {
   IndexedBitmap bitmap;
 };
 
-// Fully transparent pixels become index 0; the others take the nearest of
-// at most 255 colours (all of them when there are no more; a median cut
-// weighted by pixel counts otherwise).
+// Fully transparent pixels become index 0; the others keep their colour
+// when there are at most 255, else take the mean of their box in a median
+// cut (weighted by pixel counts) into 255 boxes.
 Quantized quantize(const RgbaImage& image);
 
 }  // namespace pgs
