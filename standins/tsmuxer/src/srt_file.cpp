@@ -3,23 +3,36 @@
 #include <algorithm>
 #include <cctype>
 #include <optional>
-#include <regex>
 #include <sstream>
+
+#include "meta_file.h"
 
 namespace tsmuxer {
 
 namespace {
 
+std::string trimmed(const std::string& s) {
+  const size_t first = s.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+// "hh:mm:ss,mmm" (a dot works too) in milliseconds.
+std::optional<int64_t> cueTime(std::string text) {
+  std::replace(text.begin(), text.end(), ',', '.');
+  if (std::count(text.begin(), text.end(), ':') != 2) return std::nullopt;
+  return parseChapterTime(text);
+}
+
+// "start --> end", maybe followed by position words.
 std::optional<std::pair<int64_t, int64_t>> timeLine(const std::string& line) {
-  static const std::regex pattern(R"(^\s*(\d+):(\d{1,2}):(\d{1,2})[,.](\d{1,3})\s*-->\s*(\d+):(\d{1,2}):(\d{1,2})[,.](\d{1,3}))");
-  std::smatch m;
-  if (!std::regex_search(line, m, pattern)) return std::nullopt;
-  auto ms = [&](int first) {
-    const std::string fraction = (m[first + 3].str() + "00").substr(0, 3);
-    return ((std::stoll(m[first]) * 60 + std::stoll(m[first + 1])) * 60 + std::stoll(m[first + 2])) * 1000 +
-           std::stoll(fraction);
-  };
-  return std::make_pair(ms(1), ms(5));
+  const size_t arrow = line.find("-->");
+  if (arrow == std::string::npos) return std::nullopt;
+  const std::string after = trimmed(line.substr(arrow + 3));
+  const auto start = cueTime(trimmed(line.substr(0, arrow)));
+  const auto end = cueTime(after.substr(0, after.find_first_of(" \t")));
+  if (!start || !end) return std::nullopt;
+  return std::make_pair(*start, *end);
 }
 
 std::string lowerCase(std::string s) {
@@ -27,12 +40,13 @@ std::string lowerCase(std::string s) {
   return s;
 }
 
-// "#rrggbb" to the &Hbbggrr& of ASS; empty when it is not that form.
+// The color="#rrggbb" of a font tag as the &Hbbggrr& of ASS; empty when absent.
 std::string assColour(const std::string& tag) {
-  static const std::regex pattern(R"(color\s*=\s*"?#([0-9a-f]{2})([0-9a-f]{2})([0-9a-f]{2}))");
-  std::smatch m;
-  if (!std::regex_search(tag, m, pattern)) return "";
-  return "&H" + m[3].str() + m[2].str() + m[1].str() + "&";
+  const size_t hash = tag.find('#', tag.find("color"));
+  if (tag.find("color") == std::string::npos || hash == std::string::npos || hash + 7 > tag.size()) return "";
+  const std::string rgb = tag.substr(hash + 1, 6);
+  if (!std::all_of(rgb.begin(), rgb.end(), [](unsigned char c) { return std::isxdigit(c); })) return "";
+  return "&H" + rgb.substr(4, 2) + rgb.substr(2, 2) + rgb.substr(0, 2) + "&";
 }
 
 std::string overrideFor(const std::string& tag) {
