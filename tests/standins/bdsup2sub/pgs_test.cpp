@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "pgs/caption.h"
@@ -18,9 +19,10 @@ TEST(Rle, DecodesEveryCodeForm) {
   // colour 0 (long form); 4 of colour 9; 300 of colour 9 (long form).
   const Bytes code = {5, 7, 7, 0, 3, 0, 0x40, 70, 0, 0x84, 9, 0, 0xc1, 0x2c, 9, 0, 0};
   const pgs::IndexedBitmap b = pgs::decodeRle(code.data(), code.size(), 380, 1);
-  std::vector<uint8_t> expected = {5, 7, 7, 0, 0, 0};
-  expected.insert(expected.end(), 70, 0);
-  expected.insert(expected.end(), 304, 9);
+  std::vector<uint8_t> expected(380, 9);
+  std::fill_n(expected.begin(), 76, 0);
+  expected[0] = 5;
+  expected[1] = expected[2] = 7;
   EXPECT_EQ(b.pixels, expected);
 }
 
