@@ -182,8 +182,8 @@ TEST_F(TsMuxerProgram, SubtitleFileIsMuxedInStepWithTheVideo) {
 // muxer's own: three objects (title 1, top menu, first play) whose first
 // command switches presentation graphics stream 1 on.
 std::vector<uint8_t> subtitlesOnMovieObjects() {
-  std::vector<uint8_t> b = {'M', 'O', 'B', 'J', '0', '1', '0', '0'};
-  b.resize(40, 0);
+  std::vector<uint8_t> b(40, 0);
+  std::copy_n("MOBJ0100", 8, b.begin());
   const std::vector<std::vector<uint32_t>> objects = {
       {0x51c00001, 0x0000c001, 0, 0, 0, 0, 0x50400001, 0, 0, 0x50400001, 0, 0, 0x42820000, 0, 0xa,
        0x21810000, 1, 0},
