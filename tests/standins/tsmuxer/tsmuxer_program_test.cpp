@@ -75,10 +75,11 @@ class TsMuxerProgram : public ::testing::Test {
   }
   static void TearDownTestSuite() { scratch_.reset(); }
 
+  // Runs in the scratch folder, with it as TMPDIR too.
   ProgramRun run(const std::string& meta, const std::string& output) {
     std::ofstream(dir_ / "temp.meta", std::ios::binary) << meta;
-    const std::string command = "(cd '" + dir_.string() + "' && '" TSMUXER_PROGRAM "' temp.meta '" + output +
-                                "' >stdout.txt 2>stderr.txt)";
+    const std::string command = "(cd '" + dir_.string() + "' && TMPDIR='" + dir_.string() + "' '" TSMUXER_PROGRAM
+                                "' temp.meta '" + output + "' >stdout.txt 2>stderr.txt)";
     ProgramRun r;
     r.exitCode = runCommand(command);
     r.out = readText(dir_ / "stdout.txt");
@@ -233,6 +234,21 @@ TEST_F(TsMuxerProgram, TextSubtitlesAreDrawnIntoAPgsStream) {
   ASSERT_EQ(titles[0].subtitles.size(), 1u);
   EXPECT_EQ(titles[0].subtitles[0].coding, 0x90);
   EXPECT_EQ(titles[0].subtitles[0].language, "ita");
+}
+
+TEST_F(TsMuxerProgram, TextSubtitlesThatDrawNothingFailWithoutLeavingFiles) {
+  std::ofstream(dir_ / "good.srt") << "1\n00:00:00,500 --> 00:00:02,000\nHello\n";
+  std::ofstream(dir_ / "blank.srt") << "1\nno times here\n";
+  const std::string style = ",font-name=\"Arial\",font-size=65,font-color=0x00ffffff,bottom-offset=24,font-border=2,"
+                            "text-align=center,video-width=1920,video-height=1080,fps=23.976, lang=eng";
+  const ProgramRun r = run(std::string(kReferenceMeta) + "\r\nS_TEXT/UTF8, \"good.srt\"" + style +
+                               "\r\nS_TEXT/UTF8, \"blank.srt\"" + style,
+                           "blank-out");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "No captions found in blank.srt\n");
+  EXPECT_FALSE(fs::exists(dir_ / "blank-out"));
+  for (const auto& entry : fs::directory_iterator(dir_))
+    EXPECT_NE(entry.path().filename().string().rfind("tsmuxer-text-", 0), 0u) << entry.path();
 }
 
 TEST_F(TsMuxerProgram, MissingInputFailsLikeTsMuxerWithoutCreatingTheOutputFolder) {
