@@ -34,6 +34,8 @@ bool ExtractsSubtitle(const Job& job) {
                               job.sourceIsMkv || job.resize720 == 2 || Is3d(job));
 }
 
+bool NeedsForcedCaptions(const Job& job) { return job.subMode == 3 && !Is3d(job); }
+
 bool NeedsBdSup2Sub(const Job& job) {
   if (job.subMode == 0) return false;
   const bool reshaped = job.resize720 != 0 || job.cropHeight != 0;

@@ -23,5 +23,7 @@ bool IsPgsSubtitle(const Job& job);
 bool HasCodec(const Job& job, std::string_view videoCodec);
 bool HasAudioCodec(const Job& job, std::string_view audioCodecId);
 
+// Only the forced captions of the subtitle track are kept (2D jobs).
+bool NeedsForcedCaptions(const Job& job);
 // BDSup2Sub scales PGS subtitles for 720p or moves them for a cropped picture.
 bool NeedsBdSup2Sub(const Job& job);

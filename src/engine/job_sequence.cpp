@@ -33,7 +33,7 @@ std::string UnquotablePath(const App& app, const Job& job) {
 bool RunSteps(JobRun& run) {
   const Job& job = run.job;
   if (NeedsDemux(job) && !RunDemuxStep(run)) return false;
-  if (job.subMode == 3 && !Is3d(job) && !RunForcedCaptionStep(run)) return false;
+  if (NeedsForcedCaptions(job) && !RunForcedCaptionStep(run)) return false;
   if (NeedsBdSup2Sub(job) && !RunBdSup2SubStep(run)) return false;
   if (!RunVideoStep(run)) return false;
   return IsMkvJob(job) ? RunMkvMergeStep(run) : RunTsMuxerStep(run);

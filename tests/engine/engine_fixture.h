@@ -13,6 +13,7 @@
 #include "engine/job_run.h"
 #include "fakes/fake_tools.h"
 #include "harness/app_harness.h"
+#include "harness/sample_jobs.h"
 #include "platform/sound.h"
 #include "platform/taskbar_progress.h"
 
@@ -51,9 +52,6 @@ class RecordingTaskbar : public platform::TaskbarProgress {
   std::mutex mutex_;
   std::vector<std::string> events_;
 };
-
-// A 2D AVCHD job for BD-25 from a single .m2ts: two x264 passes, then tsMuxeR.
-Job Bd25Job(const std::string& name, const std::string& sourceFile, const std::string& outputPath);
 
 class EngineTest : public ::testing::Test {
  protected:

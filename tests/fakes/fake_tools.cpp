@@ -50,4 +50,8 @@ std::vector<FakeRun> FakeTools::Runs() const {
   return runs;
 }
 
+void FakeTools::ClearRuns() {
+  for (const auto& entry : fs::directory_iterator(dir_.path() / "runs")) fs::remove(entry.path());
+}
+
 }  // namespace test

@@ -28,6 +28,8 @@ class FakeTools {
   void Set(const std::string& name, const std::string& value);
   // The runs so far, oldest first.
   std::vector<FakeRun> Runs() const;
+  // Forgets the runs so far.
+  void ClearRuns();
   // The path the program resolves a tool to ("x264/x264").
   std::string ToolPath(const std::string& relative) const { return dir_ / relative; }
 

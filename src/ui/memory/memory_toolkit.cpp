@@ -117,19 +117,35 @@ Value MemoryToolkit::GetCtrlVal(int panel, int control) {
 }
 
 void MemoryToolkit::SetCtrlVal(int panel, int control, const Value& value) {
-  Lock lock(mutex_);
-  CtrlState& c = Ctrl(panel, control);
-  if (!c.def) return;
-  if (!HasItems(c.def->kind)) {
-    c.value = value;
-    return;
-  }
-  for (size_t i = 0; i < c.items.size(); ++i) {
-    if (SameValue(c.items[i].value, value)) {
-      c.index = static_cast<int>(i);
-      return;
+  {
+    Lock lock(mutex_);
+    CtrlState& c = Ctrl(panel, control);
+    if (!c.def) return;
+    if (!HasItems(c.def->kind)) {
+      c.value = value;
+    } else {
+      for (size_t i = 0; i < c.items.size(); ++i)
+        if (SameValue(c.items[i].value, value)) {
+          c.index = static_cast<int>(i);
+          break;
+        }
     }
   }
+  Changed(panel, control);
+}
+
+void MemoryToolkit::SetChangeObserver(std::function<void(int, int)> observer) {
+  Lock lock(mutex_);
+  observer_ = std::move(observer);
+}
+
+void MemoryToolkit::Changed(int panel, int control) {
+  std::function<void(int, int)> observer;
+  {
+    Lock lock(mutex_);
+    observer = observer_;
+  }
+  if (observer) observer(panel, control);
 }
 
 Value MemoryToolkit::GetCtrlAttribute(int panel, int control, Attr attr) {
@@ -149,14 +165,17 @@ Value MemoryToolkit::GetCtrlAttribute(int panel, int control, Attr attr) {
 }
 
 void MemoryToolkit::SetCtrlAttribute(int panel, int control, Attr attr, const Value& value) {
-  Lock lock(mutex_);
-  CtrlState& c = Ctrl(panel, control);
-  if (!c.def) return;
-  c.attrs[attr] = value;
-  if (c.def->kind == Kind::Timer && attr == ATTR_ENABLED) {
-    if (AsInt(value)) controlTimersDue_[{panel, control}] = 0;
-    else controlTimersDue_.erase({panel, control});
+  {
+    Lock lock(mutex_);
+    CtrlState& c = Ctrl(panel, control);
+    if (!c.def) return;
+    c.attrs[attr] = value;
+    if (c.def->kind == Kind::Timer && attr == ATTR_ENABLED) {
+      if (AsInt(value)) controlTimersDue_[{panel, control}] = 0;
+      else controlTimersDue_.erase({panel, control});
+    }
   }
+  Changed(panel, control);
 }
 
 void MemoryToolkit::SetActiveCtrl(int panel, int control) {

@@ -36,6 +36,10 @@ class MemoryToolkit : public Toolkit {
   // Runs the calls posted with PostDeferredCall; returns how many ran.
   int RunDeferredCalls();
 
+  // Called after a control's value or an attribute was set, on the
+  // caller's thread: a headless run follows the progress controls with it.
+  void SetChangeObserver(std::function<void(int panel, int control)> observer);
+
   // --- What a test looks at ----------------------------------------------
   // The handle of the newest loaded instance of a panel resource, or 0.
   int PanelHandle(int panelResource) const;
@@ -106,6 +110,7 @@ class MemoryToolkit : public Toolkit {
 
  private:
   CtrlState& Ctrl(int panel, int control);
+  void Changed(int panel, int control);
   const CtrlState* FindCtrl(int panel, int control) const;
   PanelState& Panel(int panel);
   int Record(PopupRecord record);
@@ -124,6 +129,7 @@ class MemoryToolkit : public Toolkit {
   std::deque<std::function<void()>> deferred_;
   std::vector<PopupRecord> popups_;
   PopupScript script_;
+  std::function<void(int, int)> observer_;
   int nextHandle_ = 1;
   int nextTimer_ = 1;
   bool waitCursor_ = false;
