@@ -1,8 +1,11 @@
 #include "queue/composition_callbacks.h"
 
-#include "ui/no_op.h"
+#include "queue/job_composition.h"
+#include "shell/app.h"
 
-// Bound to nothing until the feature is built.
-void BindCompositionCallbacks(App&, ui::CallbackTable& table) {
-  table.Bind("CallAddJob", ui::NoOpControl());
+void BindCompositionCallbacks(App& app, ui::CallbackTable& table) {
+  table.Bind("CallAddJob", [&app](int, int, int event, void*, int, int) {
+    if (event == ui::EVENT_COMMIT) AddJob(app);
+    return 0;
+  });
 }

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "engine/pipeline.h"
@@ -14,6 +15,7 @@
 #include "platform/power.h"
 #include "platform/registry_store.h"
 #include "platform/shell_open.h"
+#include "platform/sound.h"
 #include "queue/job.h"
 #include "shell/settings.h"
 #include "source/source_info.h"
@@ -51,6 +53,10 @@ struct App {
 
   SourceInfo source{};
   int videoCopyChosen = 0;
+
+  // Plays the sound of the preferences and of a finished job (tests
+  // replace it).
+  std::unique_ptr<platform::SoundPlayer> sound = platform::MakeSoundPlayer();
 
   // Online services: the version check's thread. Last, so that it is
   // stopped before anything else of the App goes.
