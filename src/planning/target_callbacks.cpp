@@ -3,6 +3,7 @@
 #include "planning/planner.h"
 #include "planning/target_lists.h"
 #include "shell/app.h"
+#include "shell/callback_adapters.h"
 #include "source/output_naming.h"
 
 namespace {
@@ -31,20 +32,14 @@ void BitrateTyped(App& app) {
   if (MkvMediaChosen(app)) PlanVideoBitrate(app, 1);
 }
 
-ui::CtrlCallback On(App& app, int wanted, void (*action)(App&)) {
-  return [&app, wanted, action](int, int, int event, void*, int, int) {
-    if (event == wanted) action(app);
-    return 0;
-  };
-}
-
 }  // namespace
 
 void BindTargetCallbacks(App& app, ui::CallbackTable& table) {
-  table.Bind("CallSourceAudio", On(app, ui::EVENT_COMMIT, SourceAudioChanged));
-  table.Bind("CallSourceSubt", On(app, ui::EVENT_COMMIT, SourceSubtitleChanged));
-  table.Bind("CallAudio", On(app, ui::EVENT_COMMIT, Replan));
-  table.Bind("CallSubt", On(app, ui::EVENT_COMMIT, Replan));
-  table.Bind("CallMedia", On(app, ui::EVENT_COMMIT, MediaChanged));
-  table.Bind("CallBitrate", On(app, ui::EVENT_VAL_CHANGED, BitrateTyped));
+  using callbacks::On;
+  table.Bind("CallSourceAudio", On(app, SourceAudioChanged));
+  table.Bind("CallSourceSubt", On(app, SourceSubtitleChanged));
+  table.Bind("CallAudio", On(app, Replan));
+  table.Bind("CallSubt", On(app, Replan));
+  table.Bind("CallMedia", On(app, MediaChanged));
+  table.Bind("CallBitrate", On(app, BitrateTyped, ui::EVENT_VAL_CHANGED));
 }

@@ -1,11 +1,6 @@
 #include "queue/composition_callbacks.h"
 
 #include "queue/job_composition.h"
-#include "shell/app.h"
+#include "shell/callback_adapters.h"
 
-void BindCompositionCallbacks(App& app, ui::CallbackTable& table) {
-  table.Bind("CallAddJob", [&app](int, int, int event, void*, int, int) {
-    if (event == ui::EVENT_COMMIT) AddJob(app);
-    return 0;
-  });
-}
+void BindCompositionCallbacks(App& app, ui::CallbackTable& table) { table.Bind("CallAddJob", callbacks::On(app, AddJob)); }
