@@ -4,6 +4,6 @@
 #include <string>
 #include <string_view>
 
-// The track's own identifier, or the one its format stands for ("AC-3"
-// gives "A_AC3"); empty for a format the table does not know.
+// The track's own Matroska identifier, or else the one its format stands
+// for ("AC-3" gives "A_AC3"); empty for a format the table does not know.
 std::string TrackCodecId(std::string_view codecId, std::string_view format);

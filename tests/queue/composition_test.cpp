@@ -149,6 +149,24 @@ TEST_F(AddJobTest, CodecIdentifiersOfMatroskaTracks) {
   EXPECT_EQ(Added0().videoTrackNo, 1);
 }
 
+TEST_F(AddJobTest, TransportStreamTypesAreNoCodecIdentifiers) {
+  Add(Video(1920, 1080));
+  AudioTrack ac3 = Ac3(640);
+  platform::CopyFixed(ac3.codecId, "129");
+  Add(ac3);
+  SubtitleTrack pgs = Subtitle("PGS");
+  platform::CopyFixed(pgs.codecId, "144");
+  Add(pgs);
+  app().settings.ForcedSubtitle = 0;
+  source().video[0].scannedPackets = 1;
+  OpenFilm();
+  AddToQueue();
+  EXPECT_TRUE(ui().Popups().empty());
+  ASSERT_TRUE(Added());
+  EXPECT_STREQ(Added0().audioCodecId, "A_AC3");
+  EXPECT_STREQ(Added0().subCodecId, "S_HDMV/PGS");
+}
+
 TEST_F(AddJobTest, ACodecIdentifierTooLongForTheJobRefuses) {
   AudioTrack trueHd = Ac3(0);
   platform::CopyFixed(trueHd.format, "MLP FBA");
@@ -168,6 +186,7 @@ TEST_F(AddJobTest, AudioChoices) {
   AudioTrack dts = DtsHdMa();
   dts.hdBitrateKbps = 3900;
   platform::CopyFixed(dts.channels, "8 ch");
+  Add(Video(1920, 1080));
   Add(dts);
   app().settings.Down16 = 1;
   app().settings.Down6 = 1;
@@ -175,6 +194,7 @@ TEST_F(AddJobTest, AudioChoices) {
   source().video[0].scannedPackets = 5;  // scanned: no question
   OpenFilm();
   AddToQueue();
+  EXPECT_TRUE(ui().Popups().empty());
   ASSERT_TRUE(Added());
   EXPECT_EQ(Added0().audioKeepHd, 1);
   EXPECT_EQ(Added0().audioTarget, 0);
