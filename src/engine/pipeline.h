@@ -9,3 +9,7 @@ struct App;
 void ArmPipeline(App& app);
 // Waits for a run that is still winding down (at exit).
 void JoinPipeline(App& app);
+
+// The timer's callback (data: the App): on the tick it runs the job at
+// `runningJob` from its first missing result to the finished output.
+int TimerJobProc(int reserved, int timerId, int event, void* data, int eventData1, int eventData2);

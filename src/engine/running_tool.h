@@ -13,4 +13,9 @@ struct RunningTool {
   tools::ChildProcess process;
   std::atomic<int> firstProgress{0};
   std::atomic<int> abortRequest{AbortNone};
+  // The request that ended the tool, kept for the run that waits on it:
+  // a quick restart clears abortRequest before that run has seen it.
+  std::atomic<int> abortSeen{AbortNone};
+  // Debug mode shows the tools' output log once per session.
+  std::atomic<bool> debugLogShown{false};
 };

@@ -4,5 +4,5 @@
 struct App;
 
 // Removes the job's temporary files; with `force` 0 nothing is removed
-// while debug mode is on.
+// while debug mode is on, so that they can be looked at.
 void BorraTemporals(App& app, int slot, int force);

@@ -28,10 +28,7 @@ bool Confirmed(App& app) { return app.ui.ConfirmPopup("CONFIRM", "Are you sure?"
 // Start Jobs retries failed jobs; Stop Jobs asks first.
 void StartOrStop(App& app) {
   if (app.runningJob == -1) {
-    for (Job& job : app.queue)
-      if (LoadState(job) == JobFailed) StoreState(job, JobStopped);
-    RedrawQueue(app);
-    StartNextJob(app);
+    StartJobs(app);
   } else if (Confirmed(app)) {
     StopRunningJob(app);
   }

@@ -70,6 +70,13 @@ void StartNextJob(App& app) {
   app.power.InhibitSleep();
 }
 
+void StartJobs(App& app) {
+  for (Job& job : app.queue)
+    if (LoadState(job) == JobFailed) StoreState(job, JobStopped);
+  RedrawQueue(app);
+  StartNextJob(app);
+}
+
 void StopRunningJob(App& app) { EndRunningJob(app, AbortStop, JobStopped); }
 
 void CancelRunningJob(App& app) { EndRunningJob(app, AbortCancel, JobCanceled); }

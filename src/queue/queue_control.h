@@ -7,6 +7,8 @@ struct App;
 int PickNextJob(const App& app);
 // Picks and starts the next job, or ends the queue run when none is left.
 void StartNextJob(App& app);
+// "Start Jobs": failed jobs are tried again, then the next job starts.
+void StartJobs(App& app);
 // The running job back to stopped: its tool ends, the queue is saved.
 void StopRunningJob(App& app);
 // The running job cancelled: as a stop, and its temporary files go.

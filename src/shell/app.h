@@ -10,12 +10,14 @@
 #include <string>
 
 #include "engine/pipeline.h"
+#include "engine/pipeline_thread.h"
 #include "engine/running_tool.h"
 #include "online/version_check_thread.h"
 #include "platform/power.h"
 #include "platform/registry_store.h"
 #include "platform/shell_open.h"
 #include "platform/sound.h"
+#include "platform/taskbar_progress.h"
 #include "queue/job.h"
 #include "shell/settings.h"
 #include "source/source_info.h"
@@ -54,11 +56,14 @@ struct App {
   SourceInfo source{};
   int videoCopyChosen = 0;
 
-  // Plays the sound of the preferences and of a finished job (tests
-  // replace it).
+  // The conversion engine's signals to the desktop: the finish sound and
+  // the progress on the launcher button (tests replace them).
   std::unique_ptr<platform::SoundPlayer> sound = platform::MakeSoundPlayer();
+  std::unique_ptr<platform::TaskbarProgress> taskbar = platform::MakeTaskbarProgress();
 
-  // Online services: the version check's thread. Last, so that it is
-  // stopped before anything else of the App goes.
+  // The App's threads come last, so that they are stopped before anything
+  // else of the App goes: the version check's, and the pipeline's, which
+  // goes first so that a run still winding down ends before what it uses.
   VersionCheckThread versionCheck;
+  PipelineThread pipeline;
 };

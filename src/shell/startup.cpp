@@ -32,7 +32,7 @@ int RunMainWindow(App& app, platform::SingleInstance& instance, const std::strin
   // From here on the end of the session closes whatever is shown, the
   // refusal of a second copy included.
   platform::SessionSignals session;
-  session.Start({SIGTERM, SIGHUP}, [&app](int) {
+  session.Start({SIGTERM, SIGHUP, SIGINT}, [&app](int) {
     app.ui.PostDeferredCall([&app] {
       if (app.mainPanel > 0) EndSession(app);
       else app.ui.QuitUserInterface(0);

@@ -10,20 +10,21 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-// Tracks sharing a file, time shift and raw frame rate share one input.
-using InputKey = std::tuple<std::string, int, std::string>;
-
-InputKey keyOf(const PlannedTrack& t) { return {t.input, t.spec.timeshiftMs, t.rawFrameRate}; }
-
-std::string seconds(int ms) {
+std::string seconds(double s) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.3f", ms / 1000.0);
+  std::snprintf(text, sizeof text, "%.3f", s);
   return text;
 }
 
+// Tracks sharing a file, time offset and raw frame rate share one input.
+using InputKey = std::tuple<std::string, std::string, std::string>;
+
+InputKey keyOf(const PlannedTrack& t) { return {t.input, seconds(t.inputOffset), t.rawFrameRate}; }
+
 void addInput(Args& args, const PlannedTrack& t) {
-  if (t.spec.timeshiftMs != 0) args.insert(args.end(), {"-itsoffset", seconds(t.spec.timeshiftMs)});
-  if (!t.rawFrameRate.empty()) args.insert(args.end(), {"-framerate", t.rawFrameRate});
+  if (seconds(t.inputOffset) != seconds(0)) args.insert(args.end(), {"-itsoffset", seconds(t.inputOffset)});
+  // Raw video has no timestamps of its own: the rate gives them.
+  if (!t.rawFrameRate.empty()) args.insert(args.end(), {"-fflags", "+genpts", "-framerate", t.rawFrameRate});
   // "file:" keeps ffmpeg from reading a protocol or option into the name.
   args.insert(args.end(), {"-i", "file:" + t.input});
 }

@@ -44,6 +44,8 @@ ProbedFile parseFlatProbe(const std::vector<std::string>& lines) {
     const std::string value = unquote(line.substr(eq + 1));
     if (key == "format.duration") {
       file.durationSeconds = std::atof(value.c_str());
+    } else if (key == "format.start_time") {
+      file.startSeconds = std::atof(value.c_str());
     } else if (key.rfind(streamPrefix, 0) == 0) {
       const size_t dot = key.find('.', streamPrefix.size());
       if (dot == std::string::npos) continue;
@@ -59,7 +61,7 @@ std::optional<ProbedFile> probeFile(const std::string& path, const std::string& 
   if (!rawFrameRate.empty()) argv.insert(argv.end(), {"-framerate", rawFrameRate});
   argv.insert(argv.end(), {"-show_entries",
                            "stream=index,id,codec_type,codec_name,width,height,field_order,r_frame_rate,display_aspect_ratio,"
-                           "channels,sample_rate:format=duration",
+                           "channels,sample_rate:format=duration,start_time",
                            "-of", "flat", "--", path});
   std::vector<std::string> lines;
   if (runChild(argv, [&](const std::string& line) { lines.push_back(line); }) != 0) return std::nullopt;

@@ -24,6 +24,7 @@ struct ProbedStream {
 struct ProbedFile {
   std::vector<ProbedStream> streams;
   double durationSeconds = 0;  // 0 when unknown (raw elementary streams)
+  double startSeconds = 0;     // first timestamp
 };
 
 // `rawFrameRate` ("24000/1001") is given to raw video demuxers. Nothing when

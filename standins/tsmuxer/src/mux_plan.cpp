@@ -29,12 +29,21 @@ const char* codecTypeOf(TrackKind kind) {
   return kind == TrackKind::Video ? "video" : kind == TrackKind::Audio ? "audio" : "subtitle";
 }
 
-// With a PID, the streams carrying it (a Blu-ray TrueHD PID also carries its
-// AC-3 core); without, the first stream of the line's kind.
+bool hasStreamIds(const ProbedFile& file) {
+  return std::any_of(file.streams.begin(), file.streams.end(), [](const ProbedStream& s) { return s.id != 0; });
+}
+
+// With a track number: in a transport stream the streams on that PID (a
+// Blu-ray TrueHD PID also carries its AC-3 core), elsewhere the file's
+// track of that number counted from 1. Without: the first stream of the
+// line's kind.
 std::vector<ProbedStream> candidates(const ProbedFile& file, const TrackSpec& spec) {
   std::vector<ProbedStream> found;
+  const bool byPid = hasStreamIds(file);
   for (const ProbedStream& s : file.streams) {
-    const bool match = spec.track ? s.id == *spec.track : s.codecType == codecTypeOf(spec.kind);
+    const bool match = !spec.track ? s.codecType == codecTypeOf(spec.kind)
+                       : byPid     ? s.id == *spec.track
+                                   : s.index + 1 == *spec.track;
     if (match) found.push_back(s);
     if (match && !spec.track) break;
   }
@@ -72,6 +81,8 @@ PlannedTrack planTrack(const TrackSpec& spec, const Prober& probe, const std::st
   if (!codecNames().at(spec.codecId).count(t.stream.codecName))
     throw PlanError("Stream of " + input + " is " + t.stream.codecName + ", not " + spec.codecId);
   t.inputSeconds = file->durationSeconds;
+  t.inputOffset = spec.timeshiftMs / 1000.0;
+  if (spec.kind == TrackKind::Subtitle && !spec.track) t.inputOffset += file->startSeconds;
   t.conversion = conversionFor(spec, t.stream);
   return t;
 }

@@ -21,6 +21,10 @@ struct PlannedTrack {
   std::string rawFrameRate;  // "24000/1001" for raw video files, else empty
   ProbedStream stream;      // the chosen input stream
   double inputSeconds = 0;  // duration of the input file, 0 when unknown
+  // Seconds added to the input's timestamps: the time shift, and for a
+  // subtitle file its first timestamp, since its times count from the start
+  // of the video (ffmpeg would otherwise move its first caption to zero).
+  double inputOffset = 0;
   uint16_t pid = 0;
   AudioConversion conversion = AudioConversion::None;
 };

@@ -1,9 +1,9 @@
 #include "mux_run.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <set>
+#include <sstream>
 
 #include "child_process.h"
 #include "ffmpeg_command.h"
@@ -16,17 +16,16 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string describe(const PlannedTrack& t, size_t number) {
-  char pid[16];
-  std::snprintf(pid, sizeof pid, "0x%04X", t.pid);
-  std::string note = "Stream " + std::to_string(number) + " (" + t.spec.codecId + ", PID " + pid + "): " +
-                     t.stream.codecName;
+  std::ostringstream note;
+  note << "Stream " << number << " (" << t.spec.codecId << ", PID 0x" << std::hex << std::uppercase << t.pid
+       << std::dec << "): " << t.stream.codecName;
   if (t.spec.kind == TrackKind::Video)
-    note += " " + std::to_string(t.stream.width) + "x" + std::to_string(t.stream.height) + " at " + t.stream.frameRate;
-  if (t.stream.channels > 0) note += " " + std::to_string(t.stream.channels) + " channels";
-  if (t.conversion == AudioConversion::ToAc3) note += ", converted to AC-3";
-  if (t.conversion == AudioConversion::DtsCore) note += ", DTS core only";
-  if (t.conversion == AudioConversion::ToLpcm) note += ", as Blu-ray LPCM";
-  return note;
+    note << " " << t.stream.width << "x" << t.stream.height << " at " << t.stream.frameRate;
+  if (t.stream.channels > 0) note << " " << t.stream.channels << " channels";
+  if (t.conversion == AudioConversion::ToAc3) note << ", converted to AC-3";
+  if (t.conversion == AudioConversion::DtsCore) note << ", DTS core only";
+  if (t.conversion == AudioConversion::ToLpcm) note << ", as Blu-ray LPCM";
+  return note.str();
 }
 
 double longestInput(const MuxPlan& plan) {

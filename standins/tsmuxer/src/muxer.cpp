@@ -66,10 +66,10 @@ void checkFrames(const bdnav::M2tsScan& scan, const MuxPlan& plan) {
 void author(const std::string& outputFolder, const MuxPlan& plan, const MetaFile& meta, Console& console) {
   const fs::path stream = fs::path(outputFolder) / "BDMV" / "STREAM" / "00000.m2ts";
   try {
+    console.out("Creating AVCHD stream info and seek index");
     const bdnav::M2tsScan scan = bdnav::scanM2ts(stream);
     checkFrames(scan, plan);
     console.out("Processed " + std::to_string(scan.frames) + " video frames");
-    console.out("Creating AVCHD stream info and seek index");
     console.out("Creating AVCHD playlist");
     bdnav::writeNavigation(outputFolder, avchdNavigation(scan, plan, meta.options));
   } catch (const std::exception& e) {

@@ -27,16 +27,23 @@ std::string captionRate(const MetaFile& meta, const TrackSpec& spec) {
 }  // namespace
 
 TextTracks::TextTracks(const MetaFile& meta) {
-  for (const TrackSpec& spec : meta.tracks) {
-    if (spec.codecId != "S_TEXT/UTF8" || rendered_.count(spec.file)) continue;
-    if (folder_.empty()) folder_ = makePrivateFolder();
-    const std::string out = (folder_ / (std::to_string(rendered_.size()) + ".sup")).string();
-    renderSrtToPgs(spec.file, spec.text, captionRate(meta, spec), out);
-    rendered_[spec.file] = out;
+  try {
+    for (const TrackSpec& spec : meta.tracks) {
+      if (spec.codecId != "S_TEXT/UTF8" || rendered_.count(spec.file)) continue;
+      if (folder_.empty()) folder_ = makePrivateFolder();
+      const std::string out = (folder_ / (std::to_string(rendered_.size()) + ".sup")).string();
+      renderSrtToPgs(spec.file, spec.text, captionRate(meta, spec), out);
+      rendered_[spec.file] = out;
+    }
+  } catch (...) {
+    removeFolder();  // no destructor runs for a constructor that throws
+    throw;
   }
 }
 
-TextTracks::~TextTracks() {
+TextTracks::~TextTracks() { removeFolder(); }
+
+void TextTracks::removeFolder() {
   std::error_code ec;
   if (!folder_.empty()) fs::remove_all(folder_, ec);
 }

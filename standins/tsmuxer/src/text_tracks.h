@@ -27,6 +27,7 @@ class TextTracks {
   std::string inputOf(const TrackSpec& spec) const;
 
  private:
+  void removeFolder();
   std::filesystem::path folder_;
   std::map<std::string, std::string> rendered_;  // text file -> .sup
 };

@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "bdnav/encoders.h"
+#include "scratch_folder.h"
 #include "stream_factories.h"
 
 namespace {
@@ -75,7 +76,8 @@ TEST(Encoders, EpMapRoundTripsThroughLibbluray) {
   clip.entryPoints.clear();
   for (uint32_t i = 0; i < 400; ++i) clip.entryPoints.push_back({54000000 + i * 45045ull, 4 + i * 1500});
   const std::vector<uint8_t> bytes = bdnav::encodeClipInfo(clip);
-  const auto path = std::filesystem::temp_directory_path() / "bdnav_ep_map_test.clpi";
+  const ScratchFolder scratch("bdnav_ep_map");
+  const auto path = scratch / "00000.clpi";
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 
   CLPI_CL* cl = bd_read_clpi(path.c_str());
@@ -95,7 +97,6 @@ TEST(Encoders, EpMapRoundTripsThroughLibbluray) {
     }
   }
   bd_free_clpi(cl);
-  std::filesystem::remove(path);
 }
 
 }  // namespace

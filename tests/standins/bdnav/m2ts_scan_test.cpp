@@ -4,14 +4,15 @@
 #include "bdnav/m2ts_scan.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
 
 #include "bdnav/navigation_writer.h"
 #include "bluray_probe.h"
+#include "scratch_folder.h"
 #include "test_media.h"
 
 namespace fs = std::filesystem;
@@ -21,11 +22,11 @@ namespace {
 class M2tsScanTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    dir_ = fs::temp_directory_path() / ("bdnav_scan_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
+    scratch_ = std::make_unique<ScratchFolder>("bdnav_scan");
+    dir_ = scratch_->path();
     ASSERT_TRUE(makeM2ts(dir_ / "clip.m2ts", TestClip{}));
   }
-  static void TearDownTestSuite() { fs::remove_all(dir_); }
+  static void TearDownTestSuite() { scratch_.reset(); }
 
   static size_t ffprobeKeyFrames() {
     std::string out;
@@ -38,8 +39,10 @@ class M2tsScanTest : public ::testing::Test {
     return keys;
   }
 
+  static std::unique_ptr<ScratchFolder> scratch_;
   static fs::path dir_;
 };
+std::unique_ptr<ScratchFolder> M2tsScanTest::scratch_;
 fs::path M2tsScanTest::dir_;
 
 TEST_F(M2tsScanTest, FindsProgramPacketsSpanAndRandomAccessPoints) {
@@ -81,6 +84,10 @@ TEST_F(M2tsScanTest, ClipFromScanPlaysForTheStreamsDuration) {
   const std::vector<ProbedTitle> titles = probeTitles(root);
   ASSERT_EQ(titles.size(), 1u);
   EXPECT_NEAR(double(titles[0].duration), 48 * 3753.75, 3753.75);
+  // First play and the top menu lead to title 1, which plays the playlist.
+  const MenuPlayback playback = playFromFirstPlay(root);
+  EXPECT_EQ(playback.titles, (std::vector<uint32_t>{0xffff, 0, 1}));
+  EXPECT_EQ(playback.playlists, std::vector<uint32_t>{0});
   ASSERT_EQ(titles[0].audio.size(), 1u);
   EXPECT_EQ(titles[0].audio[0].pid, 0x1100);
 }

@@ -4,12 +4,13 @@
 #include "bdnav/navigation_writer.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "bluray_probe.h"
+#include "scratch_folder.h"
+#include "test_media.h"
 #include "stream_factories.h"
 
 namespace fs = std::filesystem;
@@ -44,12 +45,8 @@ bdnav::Navigation twoTitles() {
 
 class NavigationWriter : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() / ("bdnav_writer_" + std::to_string(::getpid()));
-    fs::remove_all(root_);
-  }
-  void TearDown() override { fs::remove_all(root_); }
-  fs::path root_;
+  ScratchFolder scratch_{"bdnav_writer"};
+  const fs::path root_ = scratch_ / "disc";
 };
 
 TEST_F(NavigationWriter, LibblurayListsBothTitlesWithClipsChaptersAndStreams) {
@@ -75,6 +72,11 @@ TEST_F(NavigationWriter, LibblurayListsBothTitlesWithClipsChaptersAndStreams) {
   ASSERT_EQ(titles[1].subtitles.size(), 1u);
   EXPECT_EQ(titles[1].subtitles[0].pid, 0x1200);
   EXPECT_EQ(titles[1].subtitles[0].language, "spa");
+
+  std::string listing;
+  EXPECT_EQ(runCommand("bd_list_titles -a '" + root_.string() + "'", &listing), 0);
+  EXPECT_NE(listing.find("clips:   1 (playlist: 00000.mpls) V:1 A:1  PG:0"), std::string::npos) << listing;
+  EXPECT_NE(listing.find("clips:   2 (playlist: 00001.mpls) V:1 A:1  PG:1"), std::string::npos) << listing;
 }
 
 TEST_F(NavigationWriter, WritesEveryFileTwiceAndTheEmptyFolders) {

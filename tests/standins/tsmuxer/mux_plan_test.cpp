@@ -35,6 +35,8 @@ class MuxPlanTest : public ::testing::Test {
         7200}},
       {"video.264", {{stream(0, 0, "video", "h264")}, 0}},
       {"audio.wav", {{stream(0, 0, "audio", "pcm_s24le", 2)}, 7100}},
+      {"subs.sup", {{stream(0, 0, "subtitle", "hdmv_pgs_subtitle")}, 7000, 12.5}},
+      {"movie.mkv", {{stream(0, 0, "video", "h264"), stream(1, 0, "audio", "ac3", 6)}, 7200}},
   };
   std::vector<std::string> rawRates;
 
@@ -78,6 +80,15 @@ TEST_F(MuxPlanTest, AudioConversions) {
   EXPECT_EQ(p.tracks[3].conversion, AudioConversion::ToLpcm);
 }
 
+// Outside transport streams a track number counts the file's tracks from 1.
+TEST_F(MuxPlanTest, TrackNumbersOfOtherContainersCountFromOne) {
+  const MuxPlan p = plan("V_MPEG4/ISO/AVC, \"movie.mkv\", track=1\r\nA_AC3, \"movie.mkv\", track=2\r\n");
+  EXPECT_EQ(p.tracks[0].stream.index, 0);
+  EXPECT_EQ(p.tracks[1].stream.index, 1);
+  EXPECT_THROW(plan("A_AC3, \"movie.mkv\", track=3\r\n"), PlanError);
+  EXPECT_THROW(plan("A_AC3, \"movie.mkv\", track=1\r\n"), PlanError);  // that one is video
+}
+
 TEST_F(MuxPlanTest, RefusesMissingTracksWrongCodecsAndUnreadableFiles) {
   EXPECT_THROW(plan("A_AC3, \"movie.m2ts\", track=4400\r\n"), PlanError);
   EXPECT_THROW(plan("A_DTS, \"movie.m2ts\", track=4352\r\n"), PlanError);
@@ -111,6 +122,20 @@ TEST_F(MuxPlanTest, FfmpegCommandLine) {
       "-c:3", "pcm_bluray", "-metadata:s:3", "language=fra", "-streamid", "3:4354",
       "-max_muxing_queue_size", "4096", "-f", "mpegts", "-mpegts_m2ts_mode", "1", "file:out/00000.m2ts"};
   EXPECT_EQ(ffmpegArguments(p, "out/00000.m2ts"), expected);
+}
+
+// A subtitle file counts its times from the start of the video: its first
+// caption must not be moved to zero, so ffmpeg gets its start back as offset.
+TEST_F(MuxPlanTest, SubtitleFilesKeepTheirTimes) {
+  const MuxPlan p = plan(
+      "V_MPEG4/ISO/AVC, \"video.264\", fps=25\r\n"
+      "S_HDMV/PGS, \"subs.sup\", lang=eng\r\n"
+      "S_HDMV/PGS, \"subs.sup\", timeshift=500ms, lang=fra\r\n");
+  const std::vector<std::string> args = ffmpegArguments(p, "o.m2ts");
+  const std::vector<std::string> inputs = {"-fflags", "+genpts", "-framerate", "25", "-i", "file:video.264",
+                                           "-itsoffset", "12.500", "-i", "file:subs.sup",
+                                           "-itsoffset", "13.000", "-i", "file:subs.sup"};
+  EXPECT_NE(std::search(args.begin(), args.end(), inputs.begin(), inputs.end()), args.end());
 }
 
 TEST_F(MuxPlanTest, TranscodedAc3IsCutToSixChannels) {

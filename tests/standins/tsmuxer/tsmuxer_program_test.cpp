@@ -2,15 +2,17 @@
 // ffmpeg, its output read back by libbluray and ffmpeg.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
+#include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
 
 #include "bluray_probe.h"
+#include "scratch_folder.h"
+#include "sup_bytes.h"
 #include "test_media.h"
 
 namespace fs = std::filesystem;
@@ -49,23 +51,35 @@ std::string treeOf(const fs::path& root) {
   return text;
 }
 
+// The value of a "NN.N% complete" line.
+std::optional<double> progressValue(const std::string& line) {
+  const size_t dot = line.find('.');
+  if (dot == std::string::npos || dot == 0 || dot > 3 || line.size() < dot + 2 ||
+      line.substr(dot + 2) != "% complete" || !std::isdigit(static_cast<unsigned char>(line[dot + 1])))
+    return std::nullopt;
+  for (size_t i = 0; i < dot; ++i)
+    if (!std::isdigit(static_cast<unsigned char>(line[i]))) return std::nullopt;
+  return std::stod(line);
+}
+
 class TsMuxerProgram : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    dir_ = fs::temp_directory_path() / ("tsmuxer_program_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
+    scratch_ = std::make_unique<ScratchFolder>("tsmuxer_program");
+    dir_ = scratch_->path();
     TestClip clip;
     clip.seconds = 3;
     clip.size = "1920x1080";
     clip.gop = 24;
     ASSERT_TRUE(makeM2ts(dir_ / "short.m2ts", clip));
   }
-  static void TearDownTestSuite() { fs::remove_all(dir_); }
+  static void TearDownTestSuite() { scratch_.reset(); }
 
+  // Runs in the scratch folder, with it as TMPDIR too.
   ProgramRun run(const std::string& meta, const std::string& output) {
     std::ofstream(dir_ / "temp.meta", std::ios::binary) << meta;
-    const std::string command = "(cd '" + dir_.string() + "' && '" TSMUXER_PROGRAM "' temp.meta '" + output +
-                                "' >stdout.txt 2>stderr.txt)";
+    const std::string command = "(cd '" + dir_.string() + "' && TMPDIR='" + dir_.string() + "' '" TSMUXER_PROGRAM
+                                "' temp.meta '" + output + "' >stdout.txt 2>stderr.txt)";
     ProgramRun r;
     r.exitCode = runCommand(command);
     r.out = readText(dir_ / "stdout.txt");
@@ -73,8 +87,10 @@ class TsMuxerProgram : public ::testing::Test {
     return r;
   }
 
+  static std::unique_ptr<ScratchFolder> scratch_;
   static fs::path dir_;
 };
+std::unique_ptr<ScratchFolder> TsMuxerProgram::scratch_;
 fs::path TsMuxerProgram::dir_;
 
 const char* kReferenceMeta =
@@ -103,6 +119,11 @@ TEST_F(TsMuxerProgram, ReferenceControlFileGivesTheAvchdStructureLibblurayReads)
   EXPECT_EQ(t.audio[0].coding, 0x81);
   EXPECT_EQ(t.audio[0].language, "eng");
 
+  EXPECT_EQ(playFromFirstPlay(out).playlists, std::vector<uint32_t>{0});
+  std::string listing;
+  runCommand("bd_list_titles -a '" + out.string() + "'", &listing);
+  EXPECT_EQ(listing, readText(TSMUXER_TEST_DATA "/reference-bd_list_titles.txt"));
+
   std::string decodeErrors;
   EXPECT_EQ(runCommand("ffmpeg -nostdin -v error -i '" + (out / "BDMV/STREAM/00000.m2ts").string() + "' -f null -",
                        &decodeErrors),
@@ -116,11 +137,9 @@ TEST_F(TsMuxerProgram, ReferenceControlFileGivesTheAvchdStructureLibblurayReads)
 TEST_F(TsMuxerProgram, StandardOutputCarriesRisingProgressLines) {
   const ProgramRun r = run(kReferenceMeta, "progress");
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  const std::regex progress(R"(^(\d{1,3}\.\d)% complete$)");
   std::vector<double> values;
   for (const std::string& line : lines(r.out)) {
-    std::smatch m;
-    if (std::regex_match(line, m, progress)) values.push_back(std::stod(m[1]));
+    if (const auto value = progressValue(line)) values.push_back(*value);
     else EXPECT_FALSE(!line.empty() && std::isdigit(static_cast<unsigned char>(line[0]))) << line;
   }
   ASSERT_GE(values.size(), 2u);
@@ -128,6 +147,108 @@ TEST_F(TsMuxerProgram, StandardOutputCarriesRisingProgressLines) {
   EXPECT_EQ(values.back(), 100.0);
   EXPECT_EQ(lines(r.out).back().rfind("Muxing time: ", 0), 0u);
   EXPECT_EQ(r.out.find('\r'), std::string::npos);
+}
+
+// A caption one second into the subtitle file shows one second into the
+// video (within a frame: the file's zero is the start of the source, whose
+// audio may lead its video by a few milliseconds), with the subtitle stream
+// listed under its PID and language.
+TEST_F(TsMuxerProgram, SubtitleFileIsMuxedInStepWithTheVideo) {
+  SupBytes sup;
+  sup.caption(90000, 180000, 100, 900, 300, 50, true);
+  writeFile((dir_ / "subs.sup").string(), sup.data);
+  const ProgramRun r = run(std::string(kReferenceMeta) +
+                               "\r\nS_HDMV/PGS, \"subs.sup\",bottom-offset=24,font-border=2,text-align=center,"
+                               "video-width=1920,video-height=1080,fps=23.976, lang=fre",
+                           "subs-out");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::vector<ProbedTitle> titles = probeTitles(dir_ / "subs-out");
+  ASSERT_EQ(titles.size(), 1u);
+  ASSERT_EQ(titles[0].subtitles.size(), 1u);
+  EXPECT_EQ(titles[0].subtitles[0].pid, 0x1200);
+  EXPECT_EQ(titles[0].subtitles[0].coding, 0x90);
+  EXPECT_EQ(titles[0].subtitles[0].language, "fre");
+
+  std::string starts;
+  runCommand("ffprobe -v error -show_entries packet=stream_index,pts -of csv=p=0 '" +
+                 (dir_ / "subs-out/BDMV/STREAM/00000.m2ts").string() + "' | grep , | sort -t, -k1,1 -s | awk -F, '!seen[$1]++'",
+             &starts);
+  const std::vector<std::string> first = lines(starts);
+  ASSERT_EQ(first.size(), 3u) << starts;
+  const long video = std::stol(first[0].substr(2)), subtitle = std::stol(first[2].substr(2));
+  EXPECT_NEAR(double(subtitle - video), 90000, kFrame90k) << starts;
+}
+
+// The movie objects that show subtitles from the start, written over the
+// muxer's own: three objects (title 1, top menu, first play) whose first
+// command switches presentation graphics stream 1 on.
+std::vector<uint8_t> subtitlesOnMovieObjects() {
+  std::vector<uint8_t> b(40, 0);
+  std::copy_n("MOBJ0100", 8, b.begin());
+  const std::vector<std::vector<uint32_t>> objects = {
+      {0x51c00001, 0x0000c001, 0, 0, 0, 0, 0x50400001, 0, 0, 0x50400001, 0, 0, 0x42820000, 0, 0xa,
+       0x21810000, 1, 0},
+      {0x50000001, 0xa, 3, 0x50400001, 3, 0xffff, 0x48400300, 0xa, 0xffff, 0x22000000, 0xa, 0, 0x50000001, 0xa, 4,
+       0x50400001, 4, 0, 0x48400300, 0xa, 0, 0x21010000, 0xa, 0, 0x21810000, 1, 0},
+      {0x50400001, 0, 0, 0x50400001, 2, 1, 0x50400001, 3, 0xffff, 0x50400001, 4, 0, 0x21810000, 0, 0}};
+  auto put = [&](uint32_t v, int bytes) {
+    for (int i = bytes - 1; i >= 0; --i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
+  };
+  put(258, 4);
+  put(0, 4);
+  put(3, 2);
+  for (const auto& words : objects) {
+    put(0x8000, 2);
+    put(static_cast<uint32_t>(words.size() / 3), 2);
+    for (uint32_t w : words) put(w, 4);
+  }
+  return b;
+}
+
+TEST_F(TsMuxerProgram, SubtitlesOnMovieObjectsFitTheMuxersIndex) {
+  SupBytes sup;
+  sup.caption(45000, 90000, 100, 900, 300, 50, true);
+  writeFile((dir_ / "forced.sup").string(), sup.data);
+  const ProgramRun r = run(std::string(kReferenceMeta) + "\r\nS_HDMV/PGS, \"forced.sup\", lang=eng", "forced-out");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  const std::vector<uint8_t> objects = subtitlesOnMovieObjects();
+  ASSERT_EQ(objects.size(), 302u);
+  writeFile((dir_ / "forced-out/BDMV/MovieObject.bdmv").string(), objects);
+  const MenuPlayback playback = playFromFirstPlay(dir_ / "forced-out");
+  EXPECT_EQ(playback.titles, (std::vector<uint32_t>{0xffff, 0, 1}));
+  EXPECT_EQ(playback.playlists, std::vector<uint32_t>{0});
+  EXPECT_TRUE(playback.subtitlesShown);
+}
+
+TEST_F(TsMuxerProgram, TextSubtitlesAreDrawnIntoAPgsStream) {
+  std::ofstream(dir_ / "subs.srt") << "1\n00:00:00,500 --> 00:00:02,000\nHello\n";
+  const ProgramRun r = run(std::string(kReferenceMeta) +
+                               "\r\nS_TEXT/UTF8, \"subs.srt\",font-name=\"Arial\",font-size=65,font-color=0x00ffffff,"
+                               "bottom-offset=24,font-border=2,text-align=center,video-width=1920,video-height=1080,"
+                               "fps=23.976, lang=ita",
+                           "text-out");
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  const std::vector<ProbedTitle> titles = probeTitles(dir_ / "text-out");
+  ASSERT_EQ(titles.size(), 1u);
+  ASSERT_EQ(titles[0].subtitles.size(), 1u);
+  EXPECT_EQ(titles[0].subtitles[0].coding, 0x90);
+  EXPECT_EQ(titles[0].subtitles[0].language, "ita");
+}
+
+TEST_F(TsMuxerProgram, TextSubtitlesThatDrawNothingFailWithoutLeavingFiles) {
+  std::ofstream(dir_ / "good.srt") << "1\n00:00:00,500 --> 00:00:02,000\nHello\n";
+  std::ofstream(dir_ / "blank.srt") << "1\nno times here\n";
+  const std::string style = ",font-name=\"Arial\",font-size=65,font-color=0x00ffffff,bottom-offset=24,font-border=2,"
+                            "text-align=center,video-width=1920,video-height=1080,fps=23.976, lang=eng";
+  const ProgramRun r = run(std::string(kReferenceMeta) + "\r\nS_TEXT/UTF8, \"good.srt\"" + style +
+                               "\r\nS_TEXT/UTF8, \"blank.srt\"" + style,
+                           "blank-out");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "No captions found in blank.srt\n");
+  EXPECT_FALSE(fs::exists(dir_ / "blank-out"));
+  for (const auto& entry : fs::directory_iterator(dir_))
+    EXPECT_NE(entry.path().filename().string().rfind("tsmuxer-text-", 0), 0u) << entry.path();
 }
 
 TEST_F(TsMuxerProgram, MissingInputFailsLikeTsMuxerWithoutCreatingTheOutputFolder) {

@@ -42,3 +42,33 @@ std::vector<ProbedTitle> probeTitles(const std::filesystem::path& root) {
   bd_close(bd);
   return titles;
 }
+
+namespace {
+
+void record(MenuPlayback& playback, const BD_EVENT& e) {
+  // libbluray may announce the same title twice in a row.
+  if (e.event == BD_EVENT_TITLE && (playback.titles.empty() || playback.titles.back() != e.param))
+    playback.titles.push_back(e.param);
+  if (e.event == BD_EVENT_PLAYLIST) playback.playlists.push_back(e.param);
+  if (e.event == BD_EVENT_PG_TEXTST) playback.subtitlesShown = e.param == 1;
+}
+
+}  // namespace
+
+MenuPlayback playFromFirstPlay(const std::filesystem::path& root) {
+  MenuPlayback playback;
+  BLURAY* bd = bd_open(root.c_str(), nullptr);
+  if (bd == nullptr) return playback;
+  if (bd_play(bd)) {
+    std::vector<unsigned char> block(6144);
+    BD_EVENT e;
+    for (int i = 0; i < 50 && playback.playlists.empty(); ++i) {
+      const int got = bd_read_ext(bd, block.data(), static_cast<int>(block.size()), &e);
+      record(playback, e);
+      while (bd_get_event(bd, &e)) record(playback, e);
+      if (got < 0) break;
+    }
+  }
+  bd_close(bd);
+  return playback;
+}

@@ -23,3 +23,13 @@ struct ProbedTitle {
 
 // Empty when libbluray cannot open the folder.
 std::vector<ProbedTitle> probeTitles(const std::filesystem::path& root);
+
+struct MenuPlayback {
+  std::vector<uint32_t> titles;     // entered, in order (0xffff first play, 0 top menu)
+  std::vector<uint32_t> playlists;  // started, in order
+  bool subtitlesShown = false;      // presentation graphics last switched on
+};
+
+// Starts the disc as a player does (first play through the movie objects)
+// and records the titles and playlists it reaches while reading a little.
+MenuPlayback playFromFirstPlay(const std::filesystem::path& root);

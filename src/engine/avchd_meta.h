@@ -1,0 +1,13 @@
+#pragma once
+// The tsMuxeR control file (".meta") of an AVCHD job: its options and one
+// line per stream, each taken from a file an earlier step wrote or from
+// the source by track number. Lines end in "\r\n".
+
+#include <string>
+
+struct App;
+struct JobRun;
+
+// Settles the job's chapter list ("5" when it has no custom chapters)
+// and the codec of recoded audio ("A_AC3"), then gives the file's text.
+std::string AvchdMuxControl(const App& app, JobRun& run);
