@@ -1,15 +1,18 @@
-// The whole road of a job before it runs: a video file made with FFmpeg is
-// opened through the chooser, analysed by the eac3to stand-in and the real
-// libmediainfo, planned, and added to the queue and its store.
+// The whole road of a job: a video file made with FFmpeg is opened through
+// the chooser, analysed by the eac3to stand-in and the real libmediainfo,
+// planned, added to the queue and its store, and run by the engine with
+// the build's stand-ins into an AVCHD folder.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 
 #include "harness/app_harness.h"
 #include "media_fixtures.h"
+#include "media_probe.h"
 #include "platform/fixed_text.h"
 
 namespace {
@@ -21,7 +24,7 @@ class StandInTools {
   ~StandInTools() { unsetenv("QUANDRELL_TOOLS_DIR"); }
 };
 
-TEST(AddJobRoad, FromOpeningAVideoFileToAPendingJobInTheStore) {
+TEST(AddJobRoad, FromOpeningAVideoFileToAFinishedJob) {
   StandInTools tools;
   test::AppHarness h;
   h.StartMainWindow();
@@ -65,6 +68,18 @@ TEST(AddJobRoad, FromOpeningAVideoFileToAPendingJobInTheStore) {
   ASSERT_EQ(stored.size(), sizeof(Job));
   EXPECT_EQ(std::memcmp(stored.data(), &job, sizeof(Job)), 0);
   EXPECT_EQ(ui::AsText(h.ui().GetCtrlVal(panel, PANEL_SOURCE)), "");
+
+  h.ui().FireCtrlEvent(panel, PANEL_GO, ui::EVENT_COMMIT);
+  ASSERT_TRUE(app.pipeline.WaitIdle(std::chrono::seconds(60)));
+  EXPECT_EQ(LoadState(job), JobFinished);
+  // The copied video and the English track, read back by ffprobe.
+  const auto streams = quandrell::test::ProbeStreams(std::string(job.outputPath) + "/BDMV/STREAM/00000.m2ts");
+  ASSERT_EQ(streams.size(), 2u);
+  EXPECT_EQ(streams[0].Get("codec_name"), "h264");
+  EXPECT_EQ(streams[0].Number("width"), 1920);
+  EXPECT_EQ(streams[1].Get("codec_name"), "ac3");
+  EXPECT_EQ(streams[1].Number("channels"), 6);
+  EXPECT_NEAR(quandrell::test::ProbeDuration(std::string(job.outputPath) + "/BDMV/STREAM/00000.m2ts"), 10, 0.5);
 }
 
 }  // namespace
