@@ -112,13 +112,4 @@ TEST_F(MediaListTest, ATypedPathTooLongToKeepStaysShown) {
   EXPECT_EQ(std::string(source().outputFolderPath), Out("THE FILM"));
 }
 
-TEST_F(MediaListTest, MkvRemuxCopiesAtOnce) {
-  Add(Video(1920, 1080));
-  Add(Ac3(640));
-  Open();
-  TypeBitrate(5000);
-  ChooseMedia(7);
-  EXPECT_EQ(Value(PANEL_BITRATE), 1);
-}
-
 }  // namespace
