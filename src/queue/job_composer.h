@@ -23,6 +23,7 @@ class JobComposer {
  private:
   // job_composer_texts.cpp
   bool TakeTexts();
+  bool TakePaths(std::string& sourceFile, std::string& outputPath);
   bool CheckPath(std::string_view path, const char* what);
   bool Put(char* field, size_t capacity, std::string_view text, const char* what);
   template <size_t N>

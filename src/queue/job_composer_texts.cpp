@@ -39,18 +39,23 @@ bool JobComposer::CheckPath(std::string_view path, const char* what) {
   return false;
 }
 
-bool JobComposer::TakeTexts() {
+bool JobComposer::TakePaths(std::string& sourceFile, std::string& outputPath) {
   ui::Toolkit& ui = app_.ui;
-  const int panel = app_.mainPanel;
   if (source_.videoCount == 0) {
     ui.MessagePopup(kRefusalTitle, "The source has no video track to convert.");
     return false;
   }
-  const std::string sourceFile = ui::AsText(ui.GetCtrlVal(panel, PANEL_SOURCE));
-  const std::string outputPath = ui::AsText(ui.GetCtrlVal(panel, PANEL_OUT));
-  if (!CheckPath(sourceFile, "source path") || !CheckPath(outputPath, "output path")) return false;
-  if (!Put(job_.sourceFile, sourceFile, "source path") || !Put(job_.outputPath, outputPath, "output path"))
-    return false;
+  sourceFile = ui::AsText(ui.GetCtrlVal(app_.mainPanel, PANEL_SOURCE));
+  outputPath = ui::AsText(ui.GetCtrlVal(app_.mainPanel, PANEL_OUT));
+  return CheckPath(sourceFile, "source path") && CheckPath(outputPath, "output path") &&
+         Put(job_.sourceFile, sourceFile, "source path") && Put(job_.outputPath, outputPath, "output path");
+}
+
+bool JobComposer::TakeTexts() {
+  std::string sourceFile, outputPath;
+  if (!TakePaths(sourceFile, outputPath)) return false;
+  ui::Toolkit& ui = app_.ui;
+  const int panel = app_.mainPanel;
   job_.videoBitrate = ui::AsInt(ui.GetCtrlVal(panel, PANEL_BITRATE));
   rawMedia_ = ui.GetCtrlIndex(panel, PANEL_MEDIA);
   job_.media = rawMedia_ == kMediaMkvRemux ? kMediaMkv : rawMedia_;
