@@ -1,8 +1,6 @@
 #include "queue/composition_callbacks.h"
 
-#include "ui/no_op.h"
+#include "queue/job_composition.h"
+#include "shell/callback_adapters.h"
 
-// Bound to nothing until the feature is built.
-void BindCompositionCallbacks(App&, ui::CallbackTable& table) {
-  table.Bind("CallAddJob", ui::NoOpControl());
-}
+void BindCompositionCallbacks(App& app, ui::CallbackTable& table) { table.Bind("CallAddJob", callbacks::On(app, AddJob)); }

@@ -41,14 +41,15 @@ TEST_F(LoadSourceTest, FillsTheWindowFromTheStreamFile) {
   EXPECT_TRUE(eac3to.Calls().empty());  // no DTS-HD track: no core bitrates to read
 }
 
+// A loaded source takes the preferred media of the settings.
 TEST_F(LoadSourceTest, MkvTargetsShowTheMkvFile) {
-  ui().SetCtrlIndex(panel(), PANEL_MEDIA, 6);
+  app().settings.Media = 6;
   LoadSource(app(), Clip("the.film.m2ts"), "");
   EXPECT_EQ(Text(PANEL_OUT), Out("The Film.mkv"));
-  ui().SetCtrlIndex(panel(), PANEL_MEDIA, 7);
+  app().settings.Media = 7;
   LoadSource(app(), harness.dir() / "the.film.m2ts", "");
   EXPECT_EQ(Text(PANEL_OUT), Out("The Film.mkv"));
-  ui().SetCtrlIndex(panel(), PANEL_MEDIA, 5);
+  app().settings.Media = 5;
   LoadSource(app(), harness.dir() / "the.film.m2ts", "");
   EXPECT_EQ(Text(PANEL_OUT), Out("THE FILM"));
 }
