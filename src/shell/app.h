@@ -11,6 +11,7 @@
 #include "platform/registry_store.h"
 #include "platform/shell_open.h"
 #include "queue/job.h"
+#include "scanner/scan_control.h"
 #include "shell/settings.h"
 #include "source/source_info.h"
 #include "ui/toolkit.h"
@@ -39,4 +40,8 @@ struct App {
 
   SourceInfo source{};
   int videoCopyChosen = 0;
+
+  // The bitrate scan: its dialog, tick, worker and counters. Declared last,
+  // so it goes first: its worker is joined while the rest of App still lives.
+  scanner::ScanControl scan{ui};
 };
