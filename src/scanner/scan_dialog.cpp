@@ -56,13 +56,17 @@ void OpenScanDialog(App& app) {
     app.ui.MessagePopup("ERROR", error);
     return;
   }
+  StartScan(app, std::move(run));
+}
+
+void StartScan(App& app, std::shared_ptr<ScanRun> run) {
   run->pids = BuildPidTable(app.source);
   run->trackIds = TrackIdsOf(app.source);
   run->durationMs = app.source.videoCount > 0 ? app.source.video[0].durationMs : 0;
   ShowDialog(app, *run);
   app.scan.lastTickPackets = 0;
   app.scan.timer = app.ui.NewTimer(kTickSeconds, [&app, run] { ScanTimerProc(app, run); });
-  StartWorker(app, run);
+  StartWorker(app, std::move(run));
 }
 
 void CancelScan(App& app) {

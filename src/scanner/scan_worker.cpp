@@ -7,16 +7,11 @@
 #include <cstdlib>
 #include <memory>
 
-#include "scanner/count_packets.h"
 #include "scanner/scan_results.h"
 
 namespace scanner {
 
 namespace {
-
-// Large reads keep the cost of a scan the cost of reading the file; a
-// chunk that fits the core's cache leaves the count little to wait for.
-constexpr size_t kChunkBytes = kPacketSize * 4096;
 
 enum class FileOutcome { kRead, kSyncError, kUnreadable };
 
@@ -44,7 +39,7 @@ ssize_t ReadFull(int fd, uint8_t* buffer, size_t size) {
 FileOutcome ReadScanFile(ScanRun& run, int fd, uint8_t* buffer) {
   posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
   for (;;) {
-    const ssize_t got = ReadFull(fd, buffer, kChunkBytes);
+    const ssize_t got = ReadFull(fd, buffer, kScanChunkBytes);
     if (got < 0) return FileOutcome::kUnreadable;
     if (got == 0 || run.scanState.load() != kScanRunning) return FileOutcome::kRead;
     if (CountScanPackets(run.counters, run.pids, buffer, static_cast<size_t>(got)) != 0)
@@ -65,7 +60,7 @@ int OpenScanFile(ScanRun& run, size_t index) {
 }  // namespace
 
 void ScanBitratesThread(ScanRun& run) {
-  Buffer buffer(static_cast<uint8_t*>(std::aligned_alloc(4096, kChunkBytes)));
+  Buffer buffer(static_cast<uint8_t*>(std::aligned_alloc(4096, kScanChunkBytes)));
   bool syncError = false;
   for (size_t i = 0; i < run.files.size() && run.scanState.load() == kScanRunning; ++i) {
     run.currentFile.store(static_cast<int>(i));

@@ -2,9 +2,17 @@
 // The scan worker: reads every file of a scan from start to end and counts
 // its packets, until the end or a stop request.
 
+#include <cstddef>
+
+#include "scanner/count_packets.h"
 #include "scanner/scan_run.h"
 
 namespace scanner {
+
+// The size of one read: whole packets, so every chunk starts on a packet.
+// Large reads keep the cost of a scan the cost of reading the file; a chunk
+// that fits the core's cache leaves the count little to wait for.
+inline constexpr size_t kScanChunkBytes = kPacketSize * 4096;
 
 // Runs one scan on the calling thread. A stop request is seen after the
 // next read, whose chunk is then not counted, and no further file is
