@@ -58,7 +58,8 @@ int QtToolkit::GenericMessagePopup(const std::string& title, const std::string& 
 FileChoice QtToolkit::FileSelectPopup(const std::string& startPath, const std::string& pattern,
                                       const std::string& filterLabel, const std::string& title) {
   return OnUi<FileChoice>([=, this] {
-    const QString filter = ToQ(filterLabel) + " (" + ToQ(pattern) + ")";
+    // Patterns come as "*.mkv;*.m2ts"; Qt separates a filter's patterns with blanks.
+    const QString filter = ToQ(filterLabel) + " (" + ToQ(pattern).replace(u';', u' ') + ")";
     const QString path = QFileDialog::getOpenFileName(DialogParent(), ToQ(title), ToQ(startPath), filter);
     return path.isEmpty() ? FileChoice{} : FileChoice{true, FromQ(path)};
   }, FileChoice{});

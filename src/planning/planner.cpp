@@ -1,0 +1,4 @@
+#include "planning/planner.h"
+
+// Empty until the planner is built.
+void PlanVideoBitrate(App&, int) {}
