@@ -1,7 +1,10 @@
 #include "scanner/scan_results.h"
 
+#include "planning/planner.h"
+#include "planning/target_lists.h"
 #include "scanner/scan_measures.h"
 #include "shell/app.h"
+#include "source/track_lists.h"
 
 namespace scanner {
 
@@ -58,6 +61,11 @@ void StoreScanResults(App& app, const ScanRun& run) {
     const int32_t counted = run.counters.forcedCaptions[slot - kFirstSubtitleSlot].load();
     track.forcedCaptions = ClassifyForced(counted, RateKbps(Packets(run, slot), kPayloadBits, timeMs), timeMs);
   });
+  // The main window takes up the measured rates; the user's choices stay.
+  ShowTrackLists(app, 1);
+  FillMediaList(app, 1);
+  FillSubtitleTargets(app);
+  PlanVideoBitrate(app, 0);
 }
 
 }  // namespace scanner

@@ -23,7 +23,8 @@ void ComputeScanBitrates(ScanRun& run);
 // belong to the source.
 TrackIds TrackIdsOf(const SourceInfo& source);
 
-// Stores the results in the source record. Nothing is stored for a scan
+// Stores the results in the source record and refreshes the track rings,
+// the media list, the subtitle targets and the bitrate plan. Nothing is stored for a scan
 // that a newer one replaced, nor once the source has other tracks.
 // User-interface thread only.
 void StoreScanResults(App& app, const ScanRun& run);

@@ -84,6 +84,19 @@ TEST_F(ScanDialog, ResultsCountPayloadForVideoAndWholePacketsForTheRest) {
   EXPECT_EQ(source().subtitle[0].forcedCaptions, 0);
 }
 
+TEST_F(ScanDialog, ResultsReachTheTrackRingsAndTheChoicesStay) {
+  ui().SetCtrlIndex(harness_.panel(), PANEL_S_AUDIO, 1);
+  EXPECT_EQ(RingItem(PANEL_S_VIDEO, 0).find("Kbps"), std::string::npos);
+  ScanSampleFile();
+  EXPECT_EQ(RingItem(PANEL_S_SUB, 0), "4608 :  Spanish  PGS  Forced");  // nothing shows before the worker ends
+  FinishScan();
+  EXPECT_EQ(RingItem(PANEL_S_VIDEO, 0).find("4113 :    AVC  49 Kbps  ("), 0u) << RingItem(PANEL_S_VIDEO, 0);
+  EXPECT_EQ(RingItem(PANEL_S_AUDIO, 1).find("4353 :  German  DTS MA  10 Kbps  ("), 0u) << RingItem(PANEL_S_AUDIO, 1);
+  EXPECT_EQ(RingItem(PANEL_S_SUB, 0), "4608 :  Spanish  PGS  Forced  (2.45 Kbps)");
+  EXPECT_EQ(ui().GetCtrlIndex(harness_.panel(), PANEL_S_AUDIO), 1);
+  EXPECT_EQ(ui().GetCtrlIndex(harness_.panel(), PANEL_S_VIDEO), 0);
+}
+
 TEST_F(ScanDialog, ASparseTrackOverTenMinutesIsAForcedTrack) {
   app().source.video[0].durationMs = 1200000;
   ScanSampleFile();
@@ -93,6 +106,7 @@ TEST_F(ScanDialog, ASparseTrackOverTenMinutesIsAForcedTrack) {
             "\033p4l4608 (0x1200) \033p110lPGS (forced track) \033p225lspa \033p250l(Spanish) \033p395r1200.0 "
             "\033p490r0.12 kbps \033p570r100");
   EXPECT_EQ(source().subtitle[0].forcedCaptions, -1);
+  EXPECT_EQ(RingItem(PANEL_S_SUB, 0), "4608 :  Spanish  PGS  Forced  (0.12 Kbps / forced subs track?)");
 }
 
 TEST_F(ScanDialog, UnderTenMinutesASparseTrackIsNotJudged) {
@@ -128,7 +142,7 @@ TEST_F(ScanDialog, AMissingSyncByteWarnsAfterTheLastTickAndKeepsTheResults) {
   EXPECT_EQ(source().general[0].scanDonePackets, 1501);
 }
 
-TEST_F(ScanDialog, CloseDiscardsTheDialogAndTheResultsStillArrive) {
+TEST_F(ScanDialog, CloseDiscardsTheDialogAndStopsTheScan) {
   ScanSampleFile();
   const int panel = ScanPanel();
   PressClose();
@@ -137,6 +151,7 @@ TEST_F(ScanDialog, CloseDiscardsTheDialogAndTheResultsStillArrive) {
   EXPECT_EQ(ui().GetActiveCtrl(harness_.panel()), PANEL_ADD);
   FinishScan();
   EXPECT_EQ(source().general[0].scanTotalPackets, 3000);
+  EXPECT_EQ(RingItem(PANEL_S_SUB, 0), "4608 :  Spanish  PGS  Forced  (0.00 Kbps)");  // stopped before a read
   Tick();  // touches no control, and stops
   EXPECT_EQ(app().scan.timer, 0);
 }

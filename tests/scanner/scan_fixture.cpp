@@ -5,6 +5,7 @@
 
 #include "packet_builder.h"
 #include "platform/fixed_text.h"
+#include "source/track_lists.h"
 
 namespace scantest {
 
@@ -38,6 +39,12 @@ ScanFixture::ScanFixture() {
   platform::CopyFixed(pgs.format, "PGS");
   platform::CopyFixed(pgs.language, "spa");
   platform::CopyFixed(pgs.languageName, "Spanish");
+  platform::CopyFixed(pgs.title, "Forced");
+  ShowTrackLists(app(), 0);
+}
+
+std::string ScanFixture::RingItem(int ring, int index) {
+  return ui().GetLabelFromIndex(harness_.panel(), ring, index);
 }
 
 void ScanFixture::ShowSource(const std::string& path) { ui().SetCtrlVal(harness_.panel(), PANEL_SOURCE, path); }

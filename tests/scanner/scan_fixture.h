@@ -33,6 +33,9 @@ class ScanFixture : public ::testing::Test {
   // One tick of the dialog's timer, as the toolkit fires it.
   void Tick();
 
+  // A line of the main window's track rings S_VIDEO, S_AUDIO, S_SUB.
+  std::string RingItem(int ring, int index);
+
   int ScanPanel() { return ui().PanelHandle(PAN_SCAN); }
   std::vector<std::string> Lines();
   std::string ProgressText();

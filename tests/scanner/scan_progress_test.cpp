@@ -116,6 +116,22 @@ TEST_F(ScanProgress, CancelAfterAThirdGivesTheRatesOfThatThird) {
   EXPECT_EQ(app().scan.timer, 0);
 }
 
+TEST_F(ScanProgress, ClosingDuringAScanStillUpdatesTheMainWindowWhenTheWorkerEnds) {
+  constexpr int kChunkPackets = scanner::kScanChunkBytes / scanner::kPacketSize;
+  auto run = Run({"movie.m2ts"}, kChunkPackets);
+  scanner::StartScan(app(), run);
+  PipeWriter movie(Path("movie.m2ts"));
+  movie.Write(Packets(kVideoPid, kChunkPackets));
+  ASSERT_TRUE(Eventually([&] { return Done(*run, kChunkPackets, 0); }));
+  PressClose();
+  EXPECT_EQ(ui().RunDeferredCalls(), 0);  // the worker has not ended: nothing changes yet
+  EXPECT_EQ(RingItem(PANEL_S_VIDEO, 0).find("Kbps"), std::string::npos);
+  movie.Close();
+  FinishScan();
+  // 4096 × 1472 / 60000 = 100.5
+  EXPECT_EQ(RingItem(PANEL_S_VIDEO, 0).find("4113 :    AVC  100 Kbps  ("), 0u) << RingItem(PANEL_S_VIDEO, 0);
+}
+
 TEST_F(ScanProgress, AClipThatCannotBeOpenedEndsTheScanWithNothingStored) {
   auto run = Run({"00001.m2ts", "00002.m2ts"}, 200, false);
   test::WriteFile(Path("00001.m2ts"), Packets(kVideoPid, 100));
