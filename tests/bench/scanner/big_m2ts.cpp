@@ -8,17 +8,16 @@
 #include <stdexcept>
 #include <vector>
 
-#include "media_fixtures.h"
-
 namespace bench {
 
-BigM2ts::BigM2ts(std::filesystem::path path, uint64_t bytes) : path_(std::move(path)) {
-  std::ifstream clipFile(quandrell::test::M2tsClip(), std::ios::binary);
-  const std::vector<char> clip((std::istreambuf_iterator<char>(clipFile)), std::istreambuf_iterator<char>());
-  if (clip.empty()) throw std::runtime_error("the test clip could not be made");
+BigM2ts::BigM2ts(const std::filesystem::path& clip, std::filesystem::path path, uint64_t bytes)
+    : path_(std::move(path)) {
+  std::ifstream clipFile(clip, std::ios::binary);
+  const std::vector<char> bytesOfClip((std::istreambuf_iterator<char>(clipFile)), std::istreambuf_iterator<char>());
+  if (bytesOfClip.empty()) throw std::runtime_error("cannot read the clip " + clip.string());
   std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-  while (size_ < bytes && out.write(clip.data(), static_cast<std::streamsize>(clip.size())))
-    size_ += clip.size();
+  while (size_ < bytes && out.write(bytesOfClip.data(), static_cast<std::streamsize>(bytesOfClip.size())))
+    size_ += bytesOfClip.size();
   if (!out.flush()) {
     std::filesystem::remove(path_);
     throw std::runtime_error("cannot write " + path_.string());

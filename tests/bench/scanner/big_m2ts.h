@@ -9,8 +9,9 @@ namespace bench {
 
 class BigM2ts {
  public:
-  // Writes at least `bytes` into `path`; the file goes with the object.
-  BigM2ts(std::filesystem::path path, uint64_t bytes);
+  // Writes `clip` again and again into `path` until it holds at least
+  // `bytes`; the file goes with the object.
+  BigM2ts(const std::filesystem::path& clip, std::filesystem::path path, uint64_t bytes);
   ~BigM2ts();
   BigM2ts(const BigM2ts&) = delete;
   BigM2ts& operator=(const BigM2ts&) = delete;

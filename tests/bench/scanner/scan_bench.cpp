@@ -3,9 +3,11 @@
 // packets, in one run. Repetitions are interleaved so that a change in the
 // machine's load falls on all of them alike.
 //
-//   scanner_bench [--benchmark_repetitions=N ...]
-// The file is made in $QUANDRELL_BENCH_DIR (else the temporary folder) and
-// removed at the end.
+//   scanner_bench [benchmark options]
+// The file repeats the test media's clip (H.264 1080p and two AC-3 tracks),
+// or the .m2ts named by $QUANDRELL_BENCH_CLIP: ffprobe's cost follows the
+// number of frames in a megabyte, the scan's does not. The file is made in
+// $QUANDRELL_BENCH_DIR (else the temporary folder) and removed at the end.
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -18,6 +20,7 @@
 
 #include "big_m2ts.h"
 #include "command_run.h"
+#include "media_fixtures.h"
 #include "median_reporter.h"
 #include "scanner/count_packets.h"
 #include "scanner/scan_worker.h"
@@ -86,9 +89,19 @@ void Register(const char* name, void (*body)(benchmark::State&, const bench::Big
       ->ReportAggregatesOnly(true);
 }
 
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
 std::filesystem::path BenchFolder() {
-  const char* folder = std::getenv("QUANDRELL_BENCH_DIR");
-  return folder && *folder ? std::filesystem::path(folder) : std::filesystem::temp_directory_path();
+  const std::string folder = Environment("QUANDRELL_BENCH_DIR");
+  return folder.empty() ? std::filesystem::temp_directory_path() : std::filesystem::path(folder);
+}
+
+std::filesystem::path Clip() {
+  const std::string clip = Environment("QUANDRELL_BENCH_CLIP");
+  return clip.empty() ? quandrell::test::M2tsClip() : std::filesystem::path(clip);
 }
 
 }  // namespace
@@ -103,7 +116,7 @@ int main(int argc, char** argv) {
   int count = static_cast<int>(args.size());
   benchmark::Initialize(&count, args.data());
 
-  const bench::BigM2ts file(BenchFolder() / "quandrell_scan_bench.m2ts", kFileBytes);
+  const bench::BigM2ts file(Clip(), BenchFolder() / "quandrell_scan_bench.m2ts", kFileBytes);
   bench::WarmPageCache(file.path());
   Register("PlainRead6MiB", PlainRead, file, 11);
   Register("Scan", Scan, file, 11);
