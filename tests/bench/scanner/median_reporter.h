@@ -11,6 +11,7 @@ namespace bench {
 
 class MedianReporter : public benchmark::ConsoleReporter {
  public:
+  MedianReporter() : ConsoleReporter(OO_None) {}  // plain text: the report is often kept in a file
   void ReportRuns(const std::vector<Run>& reports) override;
 
   // Median milliseconds of a benchmark by its name; 0 when it did not run.
