@@ -19,6 +19,7 @@
 #include "platform/sound.h"
 #include "platform/taskbar_progress.h"
 #include "queue/job.h"
+#include "scanner/scan_control.h"
 #include "shell/settings.h"
 #include "source/source_info.h"
 #include "ui/toolkit.h"
@@ -62,8 +63,10 @@ struct App {
   std::unique_ptr<platform::TaskbarProgress> taskbar = platform::MakeTaskbarProgress();
 
   // The App's threads come last, so that they are stopped before anything
-  // else of the App goes: the version check's, and the pipeline's, which
-  // goes first so that a run still winding down ends before what it uses.
+  // else of the App goes: the version check's; the bitrate scan's (its
+  // dialog, tick, worker and counters); and the pipeline's, which goes
+  // first so that a run still winding down ends before what it uses.
   VersionCheckThread versionCheck;
+  scanner::ScanControl scan{ui};
   PipelineThread pipeline;
 };

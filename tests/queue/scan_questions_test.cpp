@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "composition_fixture.h"
+#include "harness/temp_dir.h"
 
 namespace {
 
@@ -9,8 +10,14 @@ using test::DtsHdMa;
 using test::Subtitle;
 using test::Video;
 
+// The scan dialog sizes the source when it opens: the film is on disk.
 class ScanQuestionsTest : public test::CompositionTest {
  protected:
+  ScanQuestionsTest() { test::WriteFile(film, std::string(192 * 10, '\0')); }
+  void OpenFilm() { CompositionTest::OpenFilm(film); }
+
+  test::TempDir disc;
+  const std::string film = disc / "FILM/BDMV/STREAM/00001.m2ts";
   bool ScanDialogShown() {
     const int dialog = ui().PanelHandle(PAN_SCAN);
     return dialog != 0 && ui().IsPopupInstalled(dialog);
@@ -30,7 +37,7 @@ TEST_F(ScanQuestionsTest, ForcedSubtitlesWantAScan) {
   EXPECT_TRUE(ScanDialogShown());
   EXPECT_FALSE(Added());
   EXPECT_TRUE(SlotIsZero(0));
-  EXPECT_EQ(Text(PANEL_SOURCE), "/media/disc/FILM/BDMV/STREAM/00001.m2ts");  // the source stays for the scan
+  EXPECT_EQ(Text(PANEL_SOURCE), film);  // the source stays for the scan
   AddToQueue();  // "No": the job is added without
   EXPECT_TRUE(Added());
 }
