@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -73,10 +74,16 @@ std::string ExtractForcedCaptions(const std::string& input, const std::string& o
   File out(std::fopen(output.c_str(), "wb"));
   if (!out) return "cannot write " + output + " from " + input + ": " + Reason();
   Outcome outcome = CopyForcedSegments(in.get(), out.get());
-  if (std::fclose(out.release()) != 0 && outcome == Outcome::Done) outcome = Outcome::WriteFailed;
+  std::string reason = outcome == Outcome::Done ? "" : Reason();
+  // Closing writes what is still buffered.
+  if (std::fclose(out.release()) != 0 && outcome == Outcome::Done) {
+    outcome = Outcome::WriteFailed;
+    reason = Reason();
+  }
   if (outcome == Outcome::Done) return "";
-  const std::string reason = Reason();
-  RemoveFile(output);  // a partial file would be taken as done when the job is run again
+  // A partial file would be taken as done when the job runs again.
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(output, ec)) RemoveFile(output);
   if (outcome == Outcome::ReadFailed) return "cannot read " + input + ": " + reason;
   return "cannot write " + output + " from " + input + ": " + reason;
 }
