@@ -17,6 +17,9 @@ std::string CompositionHead(bool epochStart, unsigned objects) {
   return Be(1920, 2) + Be(1080, 2) + Be(0x10) + Be(1, 2) + Be(epochStart ? 0x80 : 0x00) + Be(0, 2) + Be(objects);
 }
 
+// Window 0 of 8x2 pixels at (100, 900).
+std::string Window() { return Be(1) + Be(0) + Be(100, 2) + Be(900, 2) + Be(8, 2) + Be(2, 2); }
+
 }  // namespace
 
 std::string Segment(SegmentType type, const std::string& payload, unsigned pts) {
@@ -32,13 +35,17 @@ std::string Composition(bool epochStart, bool forced, unsigned pts) {
 std::string EmptyEpochStart(unsigned pts) { return Segment(kComposition, CompositionHead(true, 0), pts); }
 
 std::string DisplaySet(bool epochStart, bool forced, unsigned pts) {
-  const std::string window = Be(1) + Be(0) + Be(100, 2) + Be(900, 2) + Be(8, 2) + Be(2, 2);
   const std::string palette = Be(0, 2) + Be(1) + Be(0xEB8080, 3) + Be(0xFF);
   const std::string line = Be(0) + Be(0x88) + Be(1) + Be(0, 2);  // eight pixels of colour 1, end of line
   const std::string object = Be(0, 2) + Be(0) + Be(0xC0) + Be(4 + 2 * static_cast<unsigned>(line.size()), 3) +
                              Be(8, 2) + Be(2, 2) + line + line;
-  return Composition(epochStart, forced, pts) + Segment(kWindow, window, pts) + Segment(kPalette, palette, pts) +
+  return Composition(epochStart, forced, pts) + Segment(kWindow, Window(), pts) + Segment(kPalette, palette, pts) +
          Segment(kObject, object, pts) + Segment(kEnd, "", pts);
+}
+
+std::string ClearingSet(unsigned pts) {
+  return Segment(kComposition, CompositionHead(false, 0), pts) + Segment(kWindow, Window(), pts) +
+         Segment(kEnd, "", pts);
 }
 
 }  // namespace test::pgs

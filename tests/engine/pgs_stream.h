@@ -21,5 +21,7 @@ std::string EmptyEpochStart(unsigned pts = 0);
 
 // Composition, window, palette, object and end segments of one caption.
 std::string DisplaySet(bool epochStart, bool forced, unsigned pts = 0);
+// A normal composition that shows nothing, ending the caption before it.
+std::string ClearingSet(unsigned pts);
 
 }  // namespace test::pgs
