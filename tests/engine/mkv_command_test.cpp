@@ -118,13 +118,6 @@ TEST_F(MkvCommand, ResizedOrCroppedPgsSubtitlesComeFromBdSup2Sub) {
   EXPECT_NE(CommandLine().find(Subtitle("English Forced", "yes", resized)), std::string::npos);
 }
 
-TEST_F(MkvCommand, ForcedCaptionsComeFromTheirOwnFile) {
-  job_.subMode = 3;
-  Written("Movie.job_1.sup");
-  const std::string forced = Written("Movie.job_1.forced.sup");
-  EXPECT_NE(CommandLine().find(Subtitle("English Forced", "yes", forced)), std::string::npos);
-}
-
 TEST_F(MkvCommand, CroppedTextSubtitlesStayTheExtractedTrack) {
   job_.subMode = 1;
   job_.cropHeight = 800;

@@ -58,14 +58,6 @@ TEST_F(MkvPipeline, ForcedCaptionsGoFromTheDemuxedTrackIntoTheMatroskaFile) {
     EXPECT_FALSE(fs::exists(Temp(gone))) << gone;
 }
 
-TEST_F(MkvPipeline, AFilmWithoutForcedCaptionsIsMuxedWithoutASubtitleTrack) {
-  Job& job = QueueMkv(0, "Movie");
-  StartQueue();  // the fake eac3to's ".sup" holds no PGS segment at all
-  ASSERT_EQ(ToolsRun(), (std::vector<std::string>{"eac3to", "mkvmerge"}));
-  EXPECT_EQ(LoadState(job), JobFinished);
-  for (const std::string& arg : Args(1)) EXPECT_EQ(arg.find(".sup"), std::string::npos) << arg;
-}
-
 TEST_F(MkvPipeline, AnUnreadableSubtitleTrackFailsTheJobAndTheQueueGoesOn) {
   QueueMkv(0, "Movie");
   QueueMkv(1, "Next");
