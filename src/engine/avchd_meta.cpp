@@ -69,7 +69,7 @@ std::string SubtitleLine(const App& app, const JobRun& run) {
   if (job.subMode == 0 || Is3d(job)) return "";
   const bool extracted = job.subMode == 3 || job.joinPlaylist || job.sourceIsMkv || job.resize720 == 2;
   const std::string file = extracted ? SubtitleFile(run) : FixedText(job.sourceFile);
-  if (!FileExists(file)) return "";
+  if (!FileHasContent(file)) return "";
   const std::string style = IsTextSubtitle(job) ? TextStyle(app.settings) : ",bottom-offset=24,font-border=2";
   return "\r\n" + FixedText(job.subCodecId) + ", \"" + file + "\"" + style +
          ",text-align=center,video-width=" + std::to_string(job.videoWidth) +

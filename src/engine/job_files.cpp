@@ -46,6 +46,11 @@ bool FileExists(const std::string& path) {
   return std::filesystem::exists(path, ec);
 }
 
+bool FileHasContent(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) > 0 && !ec;
+}
+
 void RemoveFile(const std::string& path) {
   std::error_code ec;
   std::filesystem::remove(path, ec);

@@ -39,5 +39,8 @@ class JobFiles {
 };
 
 bool FileExists(const std::string& path);
+// A file of at least one byte. The muxers leave out a subtitle file that
+// is empty (a film without forced captions): they cannot read one.
+bool FileHasContent(const std::string& path);
 // Removes a file when it exists; one that cannot be removed stays.
 void RemoveFile(const std::string& path);

@@ -95,6 +95,12 @@ TEST_F(AvchdMeta, MissingStreamsAndThreeDSubtitlesAreLeftOut) {
   EXPECT_EQ(Meta().find("S_HDMV/PGS"), std::string::npos);
 }
 
+TEST_F(AvchdMeta, AFilmWithoutForcedCaptionsGetsNoSubtitleLine) {
+  job_.subMode = 3;
+  test::WriteFile(Temp("Movie.job_1.forced.sup"), "");
+  EXPECT_EQ(Meta().find("S_HDMV/PGS"), std::string::npos);
+}
+
 TEST_F(AvchdMeta, CopiedVideoCodecsAndAJoinedCopy) {
   job_.videoCopy = 1;
   CopyFixed(job_.videoCodec, "VC-1");

@@ -60,6 +60,12 @@ std::vector<std::string> EngineTest::ToolsRun() const {
   return tools;
 }
 
+bool EngineTest::Has(const std::vector<std::string>& argv, const std::string& a, const std::string& b) {
+  for (size_t i = 0; i + 1 < argv.size(); ++i)
+    if (argv[i] == a && argv[i + 1] == b) return true;
+  return false;
+}
+
 std::string EngineTest::ErrorLog() { return ReadFile(Temp("error_log.txt")); }
 
 std::string EngineTest::BarLabel() {

@@ -78,6 +78,10 @@ class EngineTest : public ::testing::Test {
   // Waits until a tool has written the file (its partial output, say).
   void WaitForFile(const std::string& path);
   std::vector<std::string> ToolsRun() const;
+  // The arguments the fakes' run number `run` was started with (argv[0] first).
+  std::vector<std::string> Args(size_t run) const { return fakes.Runs().at(run).argv; }
+  // Whether `a` is followed directly by `b` in argv.
+  static bool Has(const std::vector<std::string>& argv, const std::string& a, const std::string& b);
   std::string ErrorLog();
   std::string BarLabel();
   int BarValue();

@@ -13,15 +13,7 @@ namespace {
 using platform::CopyFixed;
 namespace fs = std::filesystem;
 
-class Pipeline : public test::EngineTest {
- protected:
-  std::vector<std::string> Args(size_t run) { return fakes.Runs().at(run).argv; }
-  bool Has(const std::vector<std::string>& argv, const std::string& a, const std::string& b) {
-    for (size_t i = 0; i + 1 < argv.size(); ++i)
-      if (argv[i] == a && argv[i + 1] == b) return true;
-    return false;
-  }
-};
+class Pipeline : public test::EngineTest {};
 
 TEST_F(Pipeline, ATwoPassJobRunsBothPassesThenTsMuxerAndEndsDone) {
   Queue(0, "Movie");
