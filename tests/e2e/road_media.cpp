@@ -5,6 +5,7 @@
 
 #include "media_cache.h"
 #include "media_fixtures.h"
+#include "pmt_language.h"
 #include "sup_bytes.h"
 
 namespace e2e {
@@ -60,6 +61,7 @@ std::filesystem::path ClipWithForcedCaptions() {
                       "0", "-map", "1", "-c", "copy", "-metadata:s:s:0", "language=eng", "-streamid", "0:0x1011",
                       "-streamid", "1:0x1100", "-streamid", "2:0x1101", "-streamid", "3:0x1200", "-f", "mpegts",
                       "-mpegts_m2ts_mode", "1", out.string()});
+    AddStreamLanguage(out, 0x1200, "eng");
   });
 }
 
