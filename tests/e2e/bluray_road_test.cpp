@@ -42,11 +42,9 @@ TEST_F(BlurayRoad, TheTwoClipPlaylistJoinedIntoAMatroskaFileAsLongAsThePlaylist)
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0].message.rfind("You have marked the forced subtitles option", 0), 0u) << asked[0].message;
   const Job& job = FirstJob();
-  ASSERT_EQ(LoadState(job), JobPending);
   EXPECT_EQ(job.joinPlaylist, 1);
   EXPECT_STREQ(job.sourceBdFolder, disc.c_str());
-  ASSERT_TRUE(user.StartJobsAndWait(kQueueLimit));
-  ASSERT_EQ(LoadState(job), JobFinished) << ErrorLog();
+  ASSERT_NO_FATAL_FAILURE(RunQueue());
 
   const std::filesystem::path output = job.outputPath;
   EXPECT_EQ(output.filename(), "Road Disc (2011).mkv");

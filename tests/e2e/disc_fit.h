@@ -3,16 +3,15 @@
 // the medium and fills it.
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
+
+#include "queue/job.h"
 
 namespace e2e {
 
-// The folder's bytes as a share of the medium (1.0 = exactly full).
-double FitRatio(const std::filesystem::path& folder, uint64_t mediumBytes);
-
-// Prints the ratio of the job's folder ("[ disc fit ] <job>: ...") and
-// fails when the folder does not fit the medium.
-void ExpectFits(const std::string& job, const std::filesystem::path& folder, uint64_t mediumBytes);
+// Prints the share of the medium that the finished job's folder takes
+// ("[ disc fit ] <road>, video N kb/s: ...") and fails when it does not
+// fit. Under 95 % is printed as such: the medium is not filled.
+void ExpectFits(const std::string& road, const Job& job, uint64_t mediumBytes);
 
 }  // namespace e2e

@@ -21,9 +21,7 @@ class MkvRoad : public RoadTest {
   void AddAndRun() {
     const Popups asked = user.AddToQueue();
     EXPECT_TRUE(asked.empty()) << asked.front().title << ": " << asked.front().message;
-    ASSERT_EQ(LoadState(FirstJob()), JobPending) << "the job was not added";
-    ASSERT_TRUE(user.StartJobsAndWait(kQueueLimit)) << "the queue did not run dry";
-    ASSERT_EQ(LoadState(FirstJob()), JobFinished) << ErrorLog();
+    RunQueue();
   }
   std::filesystem::path Output() { return FirstJob().outputPath; }
 };
@@ -38,7 +36,7 @@ void ExpectSameCodedVideo(const std::filesystem::path& source, const std::filesy
 // FLAC is offered for a plain track only when it is PCM: the road's source
 // has Blu-ray LPCM where the shared clip has AC-3.
 TEST_F(MkvRoad, AVideoFileRecodedAtCrf20WithItsAudioInFlac) {
-  ASSERT_NO_FATAL_FAILURE(user.OpenVideoFile(Place(LpcmClip(), "Road.Film.2012.1080p.BluRay.m2ts")));
+  ASSERT_NO_FATAL_FAILURE(OpenFilm(LpcmClip()));
   ASSERT_NO_FATAL_FAILURE(user.ChooseMedia(kMediaMkv));
   EXPECT_EQ(user.Value(PANEL_BITRATE), 20);
   EXPECT_EQ(user.Text(PANEL_INFO), "Info: The video is recoded using a CRF 20. The quality is good :)");
@@ -66,8 +64,8 @@ TEST_F(MkvRoad, AVideoFileRecodedAtCrf20WithItsAudioInFlac) {
 }
 
 TEST_F(MkvRoad, AVideoFileRemuxedKeepsTheVideoBitForBit) {
-  const std::string clip = Place(media::M2tsClip(), "Road.Film.2012.1080p.BluRay.m2ts");
-  ASSERT_NO_FATAL_FAILURE(user.OpenVideoFile(clip));
+  std::string clip;
+  ASSERT_NO_FATAL_FAILURE(clip = OpenFilm(media::M2tsClip()));
   ASSERT_NO_FATAL_FAILURE(user.ChooseMedia(kMediaMkvRemux));
   EXPECT_EQ(user.Value(PANEL_BITRATE), 1);
   EXPECT_EQ(user.Text(PANEL_INFO), "Info: Not recode the video. Only remux the untouched video :)");

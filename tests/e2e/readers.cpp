@@ -50,11 +50,20 @@ std::vector<int64_t> ChapterStartsMs(const std::filesystem::path& file) {
   return starts;
 }
 
-std::string RawH264(const std::filesystem::path& file) {
-  return media::RunCommand({"ffmpeg", "-nostdin", "-v", "error", "-i", file.string(), "-map", "0:v:0", "-c", "copy",
-                            "-f", "h264", "-"})
+namespace {
+
+// One stream of the file, copied out by ffmpeg in the given format.
+std::string CopiedStream(const std::filesystem::path& file, const std::string& stream, const std::string& format) {
+  return media::RunCommand(
+             {"ffmpeg", "-nostdin", "-v", "error", "-i", file.string(), "-map", stream, "-c", "copy", "-f", format, "-"})
       .output;
 }
+
+}  // namespace
+
+std::string RawH264(const std::filesystem::path& file) { return CopiedStream(file, "0:v:0", "h264"); }
+
+std::string SubtitleStream(const std::filesystem::path& file) { return CopiedStream(file, "0:s:0", "sup"); }
 
 std::vector<std::string> CodedNalUnits(const std::string& annexB) {
   constexpr char kAccessUnitDelimiter = 9;

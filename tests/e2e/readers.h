@@ -36,6 +36,9 @@ std::string RawH264(const std::filesystem::path& file);
 // them, and they hold nothing of the picture).
 std::vector<std::string> CodedNalUnits(const std::string& annexB);
 
+// The first subtitle stream copied out as a PGS (.sup) file by ffmpeg.
+std::string SubtitleStream(const std::filesystem::path& file);
+
 // What "ffmpeg -v error -i <file> -f null -" reports while decoding it all.
 std::string DecodeErrors(const std::filesystem::path& file);
 

@@ -36,6 +36,18 @@ std::string RoadTest::Place(const std::filesystem::path& media, const std::strin
   return placed.string();
 }
 
+std::string RoadTest::OpenFilm(const std::filesystem::path& media) {
+  const std::string film = Place(media, "Road.Film.2012.1080p.BluRay.m2ts");
+  user.OpenVideoFile(film);
+  return film;
+}
+
+void RoadTest::RunQueue() {
+  ASSERT_EQ(LoadState(FirstJob()), JobPending) << "the job was not added";
+  ASSERT_TRUE(user.StartJobsAndWait(kQueueLimit)) << "the queue did not run dry";
+  ASSERT_EQ(LoadState(FirstJob()), JobFinished) << ErrorLog();
+}
+
 std::string RoadTest::ErrorLog() {
   return test::ReadFile(TempFile("error_log.txt").string());
 }

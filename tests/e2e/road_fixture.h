@@ -34,6 +34,10 @@ class RoadTest : public ::testing::Test {
   App& app() { return harness.app(); }
   // The media copied beside the user's other files under a film's name.
   std::string Place(const std::filesystem::path& media, const std::string& name);
+  // A video file placed as "Road.Film.2012.1080p.BluRay.m2ts" and opened.
+  std::string OpenFilm(const std::filesystem::path& media);
+  // Start Jobs for the added job; it must finish.
+  void RunQueue();
   const Job& FirstJob() { return app().queue[0]; }
   std::string ErrorLog();
   std::filesystem::path TempFile(const std::string& name);
