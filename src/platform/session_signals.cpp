@@ -25,7 +25,12 @@ void BlockSessionSignals(std::initializer_list<int> which) {
 void SessionSignals::Start(std::initializer_list<int> which, std::function<void(int)> onSignal) {
   Stop();
   stopping_ = false;
+  wakeSignal_ = which.size() > 0 ? *which.begin() : 0;
   sigset_t set = SetOf(which);
+  // The waiter is born with the set blocked, so the wake-up sent to it by
+  // Stop is always taken by its wait, never by the signal's default action.
+  sigset_t callers;
+  pthread_sigmask(SIG_BLOCK, &set, &callers);
   waiter_ = std::thread([this, set, onSignal = std::move(onSignal)] {
     const timespec step{0, 200 * 1000 * 1000};
     while (!stopping_) {
@@ -33,11 +38,14 @@ void SessionSignals::Start(std::initializer_list<int> which, std::function<void(
       if (signal > 0 && !stopping_) onSignal(signal);
     }
   });
+  pthread_sigmask(SIG_SETMASK, &callers, nullptr);
 }
 
 void SessionSignals::Stop() {
   stopping_ = true;
-  if (waiter_.joinable()) waiter_.join();
+  if (!waiter_.joinable()) return;
+  if (wakeSignal_ != 0) pthread_kill(waiter_.native_handle(), wakeSignal_);
+  waiter_.join();
 }
 
 }  // namespace platform

@@ -23,10 +23,13 @@ class SessionSignals {
 
   // Calls `onSignal` with each signal of the set that arrives.
   void Start(std::initializer_list<int> which, std::function<void(int)> onSignal);
+  // Returns once the waiting thread has ended: at once, not at its next
+  // wait's timeout, so a program that is done exits without a pause.
   void Stop();
 
  private:
   std::atomic<bool> stopping_{false};
+  int wakeSignal_ = 0;  // one of the set, sent to the waiter to end its wait
   std::thread waiter_;
 };
 
