@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -20,8 +21,8 @@ namespace e2e {
 inline constexpr int kCustomMediumMb = 6;
 inline constexpr uint64_t kCustomMediumBytes = kCustomMediumMb * 1000000ull;
 inline constexpr int kMediaCustom = 5, kMediaMkv = 6, kMediaMkvRemux = 7;
-inline constexpr int kSubtitleNone = 0, kSubtitleSelected = 1, kSubtitleForced = 2, kSubtitleOnlyForced = 3;
-inline constexpr int kConfirmYes = 1, kConfirmNo = 0;
+inline constexpr int kSubtitleSelected = 1, kSubtitleForced = 2, kSubtitleOnlyForced = 3;
+inline constexpr int kConfirmNo = 0;  // the answer "No" to a ConfirmPopup
 // A road's longest wait for its queue.
 inline constexpr std::chrono::seconds kQueueLimit{50};
 
