@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -168,7 +170,9 @@ std::unique_ptr<QtToolkit::Control> BuildControl(const ControlDef& def, QWidget*
   control->widget->setObjectName(ToQ(def.name));
   if (HasCaption(def.kind) && !def.label.empty()) {
     control->caption = new QLabel(WithAccelerator(def.label), canvas);
-    control->caption->setGeometry(def.at.x, def.at.y - kCaptionHeight, def.at.width, kCaptionHeight - 2);
+    // A caption may run past its control's width, as long as the panel has room.
+    const int width = std::min(std::max(def.at.width, control->caption->sizeHint().width()), canvas->width() - def.at.x);
+    control->caption->setGeometry(def.at.x, def.at.y - kCaptionHeight, width, kCaptionHeight - 2);
     control->caption->setBuddy(control->widget);
   }
   for (const auto& item : def.items) {
