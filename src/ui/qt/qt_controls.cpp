@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -68,6 +69,8 @@ QWidget* MakeRing(QWidget* canvas, const FireFn& fire) {
 QWidget* MakeTree(QWidget* canvas, const FireFn& fire) {
   auto* tree = new QTreeWidget(canvas);
   tree->setHeaderHidden(true);
+  // Lines padded with blanks line up only in a fixed-pitch font.
+  tree->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   tree->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(tree, &QTreeWidget::itemSelectionChanged, [fire] { fire(EVENT_VAL_CHANGED, 0, 0); });
   QObject::connect(tree, &QTreeWidget::customContextMenuRequested, [tree, fire](const QPoint& at) {
