@@ -11,20 +11,20 @@
 
 namespace {
 
-struct ToolSpec {
+struct ToolTraits {
   bool piped;
   const char* consoleTitle;  // shown above the tool's output in debug mode
   bool idlePriority;
   bool readsExitCode;
 };
 
-const ToolSpec& Spec(Tool tool) {
-  static const ToolSpec eac3to{true, "[EAC3TO PROCESS] Do not close this window!!!", false, true};
-  static const ToolSpec bdsup2sub{false, "[RESIZING/CROPING SUBTITLES] Do not close this window!!!", false,
+const ToolTraits& TraitsOf(Tool tool) {
+  static const ToolTraits eac3to{true, "[EAC3TO PROCESS] Do not close this window!!!", false, true};
+  static const ToolTraits bdsup2sub{false, "[RESIZING/CROPING SUBTITLES] Do not close this window!!!", false,
                                   false};
-  static const ToolSpec x264{false, "", true, true};
-  static const ToolSpec tsmuxer{true, "[TSMUXER PROCESS] Do not close this window!!!", false, true};
-  static const ToolSpec mkvmerge{true, "[MKVMERGE PROCESS] Do not close this window!!!", false, true};
+  static const ToolTraits x264{false, "", true, true};
+  static const ToolTraits tsmuxer{true, "[TSMUXER PROCESS] Do not close this window!!!", false, true};
+  static const ToolTraits mkvmerge{true, "[MKVMERGE PROCESS] Do not close this window!!!", false, true};
   switch (tool) {
     case Tool::Eac3to: return eac3to;
     case Tool::BdSup2Sub: return bdsup2sub;
@@ -47,23 +47,23 @@ std::vector<std::string> ToolArgv(const std::string& commandLine) {
 
 // Debug mode: each tool's output follows its title and command line in
 // one log, which the desktop shows the first time.
-std::string OpenDebugLog(App& app, const ToolSpec& spec, const std::string& commandLine) {
+std::string OpenDebugLog(App& app, const ToolTraits& traits, const std::string& commandLine) {
   const std::string path = DebugLogPath(app);
-  std::ofstream(path, std::ios::app) << "\n=== " << (*spec.consoleTitle ? spec.consoleTitle : "[X264]")
+  std::ofstream(path, std::ios::app) << "\n=== " << (*traits.consoleTitle ? traits.consoleTitle : "[X264]")
                                      << "\n" << commandLine << "\n";
   if (!app.tool.debugLogShown.exchange(true)) app.shell.Open(path);
   return path;
 }
 
 tools::ProcessOptions Options(App& app, Tool tool, const std::string& commandLine) {
-  const ToolSpec& spec = Spec(tool);
+  const ToolTraits& traits = TraitsOf(tool);
   tools::ProcessOptions options;
   options.argv = ToolArgv(commandLine);
-  options.idlePriority = spec.idlePriority;
+  options.idlePriority = traits.idlePriority;
   if (app.switches.debugMode) {
-    options.outputFile = OpenDebugLog(app, spec, commandLine);
+    options.outputFile = OpenDebugLog(app, traits, commandLine);
   } else {
-    options.pipeStdout = spec.piped;
+    options.pipeStdout = traits.piped;
     options.titleFromStderr = tool == Tool::X264;
   }
   return options;
@@ -87,7 +87,7 @@ ToolRun RunTool(App& app, Tool tool, const std::string& commandLine) {
   // A stop that came while the tool was being started found nothing to end.
   if (PendingAbort(app) != AbortNone) app.tool.process.Terminate();
   const int code = app.tool.process.Wait();
-  run.exitCode = Spec(tool).readsExitCode ? code : 0;
+  run.exitCode = TraitsOf(tool).readsExitCode ? code : 0;
   run.abort = PendingAbort(app);
   return run;
 }

@@ -1,35 +1,23 @@
 #include "queue/job_lines.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 
 #include "platform/fixed_text.h"
+#include "platform/format_text.h"
 
 namespace {
 
 using platform::FixedText;
-
-__attribute__((format(printf, 1, 2))) std::string Format(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  va_list again;
-  va_copy(again, args);
-  const int length = std::vsnprintf(nullptr, 0, format, args);
-  va_end(args);
-  std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
-  std::vsnprintf(text.data(), text.size() + 1, format, again);
-  va_end(again);
-  return text;
-}
+using platform::FormatText;
 
 std::string RateText(const Job& j) {
-  return j.media == 6 ? Format("CRF %d", j.videoBitrate) : Format("%d Kbps", j.videoBitrate);
+  return j.media == 6 ? FormatText("CRF %d", j.videoBitrate) : FormatText("%d Kbps", j.videoBitrate);
 }
 
 std::string CropText(const Job& j) {
   if (j.cropHeight != 0)
-    return Format(" / crop %d", j.cropHeight) + (j.resize720 != 0 ? " + resize 720p" : "");
+    return FormatText(" / crop %d", j.cropHeight) + (j.resize720 != 0 ? " + resize 720p" : "");
   return j.resize720 != 0 ? " / resize 720p" : "";
 }
 
@@ -42,44 +30,44 @@ std::string ThreeDTargetText(const Job& j) {
 }
 
 std::string SourceLine(const Job& j) {
-  return Format("Source: %s", FixedText(j.joinPlaylist != 0 ? j.sourceBdFolder : j.sourceFile).c_str());
+  return FormatText("Source: %s", FixedText(j.joinPlaylist != 0 ? j.sourceBdFolder : j.sourceFile).c_str());
 }
 
 std::string VideoLine(const Job& j) {
-  return Format("Video: %s / %s fps / %d frames%s", FixedText(j.videoCodec).c_str(),
+  return FormatText("Video: %s / %s fps / %d frames%s", FixedText(j.videoCodec).c_str(),
                 FixedText(j.fpsDecimal).c_str(), j.frameCount, ThreeDText(j).c_str());
 }
 
 std::string TargetVideoLine(const Job& j) {
   const std::string media = FixedText(j.mediaLabel);
-  if (j.videoCopy != 0) return Format("Target video: untouched / %s", media.c_str());
+  if (j.videoCopy != 0) return FormatText("Target video: untouched / %s", media.c_str());
   const std::string extra = FixedText(j.x264ExtraOptions);
-  const std::string head = Format("Target video: AVC / %s / %s / tune %s / preset %s", media.c_str(),
+  const std::string head = FormatText("Target video: AVC / %s / %s / tune %s / preset %s", media.c_str(),
                                   RateText(j).c_str(), FixedText(j.x264Tune).c_str(),
                                   FixedText(j.x264Preset).c_str());
   return head + (extra.empty() ? "" : " / " + extra) + CropText(j) + ThreeDTargetText(j);
 }
 
 std::string AudioLine(const Job& j) {
-  return Format("Audio: %s / track %d / %s", FixedText(j.audioCodecId).c_str(), j.audioStreamTrack,
+  return FormatText("Audio: %s / track %d / %s", FixedText(j.audioCodecId).c_str(), j.audioStreamTrack,
                 FixedText(j.audioLang).c_str());
 }
 
 std::string TargetAudioLine(const Job& j) {
   const std::string bitrate = FixedText(j.audioBitrateText);
   if (j.audioTarget == 2) return "Target audio: recode to FLAC (lossless)";
-  if (j.audioTarget != 0) return Format("Target audio: recode to AC3 %d Kbps", j.audioTarget);
+  if (j.audioTarget != 0) return FormatText("Target audio: recode to AC3 %d Kbps", j.audioTarget);
   if (j.audioKeepHd != 0)
     return std::atoi(bitrate.c_str()) != 0
-               ? Format("Target audio: untouched HD track ~%s Kbps", bitrate.c_str())
+               ? FormatText("Target audio: untouched HD track ~%s Kbps", bitrate.c_str())
                : "Target audio: untouched HD track";
-  if (j.audioCoreOnly != 0) return Format("Target audio: downconvert to Core %s Kbps", bitrate.c_str());
-  return Format("Target audio: untouched %s Kbps", bitrate.c_str());
+  if (j.audioCoreOnly != 0) return FormatText("Target audio: downconvert to Core %s Kbps", bitrate.c_str());
+  return FormatText("Target audio: untouched %s Kbps", bitrate.c_str());
 }
 
 std::string SubtitleLine(const Job& j) {
   if (j.subMode == 0) return "Subtitle: none";
-  const std::string head = Format("Subtitle: %s / track %d / %s", FixedText(j.subCodecId).c_str(),
+  const std::string head = FormatText("Subtitle: %s / track %d / %s", FixedText(j.subCodecId).c_str(),
                                   j.subStreamTrack, FixedText(j.subLang).c_str());
   if (j.subMode == 2) return head + " / mark as forced";
   if (j.subMode == 3) return head + " / extract only forced captions";
@@ -108,15 +96,15 @@ std::string StateLabel(int32_t state) {
 std::string JobLine(const Job& job) {
   const std::string media = FixedText(job.mediaLabel);
   const std::string summary =
-      job.videoCopy != 0 ? Format(" (%s)", media.c_str())
-                         : Format(" (%s / %s / %s)", media.c_str(), RateText(job).c_str(),
+      job.videoCopy != 0 ? FormatText(" (%s)", media.c_str())
+                         : FormatText(" (%s / %s / %s)", media.c_str(), RateText(job).c_str(),
                                   FixedText(job.x264Preset).c_str());
   return StateLabel(LoadState(job)) + FixedText(job.outputPath) + summary;
 }
 
 std::vector<std::string> DetailLines(const Job& job) {
   std::vector<std::string> lines{SourceLine(job)};
-  if (job.joinPlaylist != 0) lines.push_back(Format("Join parts: %s", FixedText(job.joinClips).c_str()));
+  if (job.joinPlaylist != 0) lines.push_back(FormatText("Join parts: %s", FixedText(job.joinClips).c_str()));
   lines.push_back(VideoLine(job));
   lines.push_back(TargetVideoLine(job));
   lines.push_back(AudioLine(job));

@@ -9,14 +9,14 @@
 
 #include "platform/fixed_text.h"
 #include "scanner/count_packets.h"
-#include "scanner/text_format.h"
+#include "platform/format_text.h"
 
 namespace scanner {
 
 namespace {
 
 std::string CannotRead(const std::string& path) {
-  return FormatText("Unable to read %s for the bitrate scan.", path.c_str());
+  return platform::FormatText("Unable to read %s for the bitrate scan.", path.c_str());
 }
 
 // Opens a regular file for the scan; -1 when it cannot be read. `packets`
@@ -77,7 +77,7 @@ std::vector<std::string> ClipFileNames(const std::string& clips) {
   for (;;) {
     const size_t plus = clips.find('+', start);
     const std::string part = clips.substr(start, plus == std::string::npos ? std::string::npos : plus - start);
-    names.push_back(FormatText("%05d.m2ts", std::atoi(part.c_str())));
+    names.push_back(platform::FormatText("%05d.m2ts", std::atoi(part.c_str())));
     if (plus == std::string::npos) return names;
     start = plus + 1;
   }

@@ -2,7 +2,7 @@
 
 #include "scanner/scan_lines.h"
 #include "scanner/scan_measures.h"
-#include "scanner/text_format.h"
+#include "platform/format_text.h"
 #include "shell/app.h"
 #include "uir_ids.h"
 
@@ -86,7 +86,7 @@ void EndTicking(App& app, ScanRun& run, int state) {
   if (const int panel = app.scan.scanPanel; panel != 0) {
     const std::string text =
         state == kScanUnreadable
-            ? FormatText("Could not read %s: the scan has ended and nothing was stored.",
+            ? platform::FormatText("Could not read %s: the scan has ended and nothing was stored.",
                          run.CurrentFileName().c_str())
             : std::string();
     app.ui.SetCtrlVal(panel, PAN_SCAN_CAD, text);

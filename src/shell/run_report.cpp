@@ -1,7 +1,6 @@
 #include "shell/run_report.h"
 
 #include <cstdio>
-#include <regex>
 
 #include "engine/job_conditions.h"
 #include "platform/fixed_text.h"
@@ -44,9 +43,11 @@ std::string StepName(int32_t state) {
 }
 
 std::string EtaOf(const std::string& status) {
-  static const std::regex eta("eta (\\d+:\\d\\d:\\d\\d)");
-  std::smatch match;
-  return std::regex_search(status, match, eta) ? "eta " + match[1].str() : "";
+  const auto at = status.find("eta ");
+  if (at == std::string::npos) return "";
+  const auto end = status.find_first_not_of("0123456789:", at + 4);
+  const std::string time = status.substr(at + 4, end == std::string::npos ? std::string::npos : end - at - 4);
+  return time.empty() ? "" : "eta " + time;
 }
 
 RunReport::RunReport(App& app, std::ostream& out, bool terminal) : app_(app), out_(out), terminal_(terminal) {

@@ -40,7 +40,7 @@ void ReadVideo(const Stream& get, const std::string& durationText, VideoTrack& v
   video.id = StreamIdOf(get("ID/String"));
   const std::string ownDuration(CutAt(get("Duration/String3"), '.'));
   CopyFixed(video.durationText, durationText.empty() ? ownDuration : durationText);
-  CopyFixed(video.frameRateText, get("FrameRate/String"));
+  CopyFixed(video.frameRateText, FrameRateShown(get("FrameRate/String")));
   CopyFixed(video.scanType, ScanTypeOf(get("ScanType/String")));
   CopyFixed(video.format, get("Format"));
   video.width = LeadingInt(get("Width"));

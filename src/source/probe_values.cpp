@@ -89,3 +89,10 @@ long long DurationTextSeconds(std::string_view durationText) {
 bool TitleSaysForced(std::string_view title) {
   return !title.empty() && (ContainsNoCase(title, "forced") || ContainsNoCase(title, "forzado"));
 }
+
+std::string FrameRateShown(std::string_view text) {
+  const auto open = text.find(" (");
+  const auto close = text.find(')', open == std::string_view::npos ? 0 : open);
+  if (open == std::string_view::npos || close == std::string_view::npos) return std::string(text);
+  return std::string(text.substr(0, open)) + std::string(text.substr(close + 1));
+}

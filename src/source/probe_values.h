@@ -13,6 +13,11 @@ int StreamIdOf(std::string_view idString);
 // empty for rates outside the table.
 std::string FrameRateFraction(std::string_view frameRate);
 
+// The rate as shown: "23.976 (24000/1001) FPS" gives "23.976 FPS". The
+// exact fraction is kept on its own, and left in it would not fit the
+// field and be cut in the middle of a number.
+std::string FrameRateShown(std::string_view frameRateString);
+
 // "i" for interlaced scan types (Interlaced, MBAFF, PAFF), else "p".
 std::string ScanTypeOf(std::string_view scanTypeString);
 

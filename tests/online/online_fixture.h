@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "harness/app_harness.h"
-#include "online/local_http_server.h"
+#include "harness/local_http_server.h"
 
 namespace test {
 

@@ -28,7 +28,7 @@ struct Blob {
     return *this;
   }
   Blob& Text(size_t at, const std::string& text) {
-    std::memcpy(bytes.data() + at, text.data(), text.size());
+    std::copy(text.begin(), text.end(), bytes.begin() + static_cast<std::ptrdiff_t>(at));
     return *this;
   }
 };

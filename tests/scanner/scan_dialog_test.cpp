@@ -151,7 +151,9 @@ TEST_F(ScanDialog, CloseDiscardsTheDialogAndStopsTheScan) {
   EXPECT_EQ(ui().GetActiveCtrl(harness_.panel()), PANEL_ADD);
   FinishScan();
   EXPECT_EQ(source().general[0].scanTotalPackets, 3000);
-  EXPECT_EQ(RingItem(PANEL_S_SUB, 0), "4608 :  Spanish  PGS  Forced  (0.00 Kbps)");  // stopped before a read
+  // The worker may have read all or none of the small file before the
+  // close: either way what it counted is kept and shown.
+  EXPECT_EQ(RingItem(PANEL_S_SUB, 0).rfind("4608 :  Spanish  PGS  Forced  (", 0), 0u) << RingItem(PANEL_S_SUB, 0);
   Tick();  // touches no control, and stops
   EXPECT_EQ(app().scan.timer, 0);
 }

@@ -8,7 +8,7 @@
 #include "harness/app_harness.h"
 #include "support/imdb_test_pages.h"
 #include "source/imdb_lookup.h"
-#include "support/http_test_server.h"
+#include "harness/local_http_server.h"
 
 namespace {
 
@@ -17,24 +17,24 @@ class ImdbLookupTest : public ::testing::Test {
   void SetUp() override { setenv("QUANDRELL_IMDB_URL", (server.Address() + "/").c_str(), 1); }
   void TearDown() override { unsetenv("QUANDRELL_IMDB_URL"); }
 
-  test::HttpTestServer server;
+  test::LocalHttpServer server;
   TitleMatch match;
 };
 
 TEST_F(ImdbLookupTest, TheFilmsOwnPage) {
-  server.Serve(test::FilmPage(server.Address(), "tt0211915", "Am&#xE9;lie", "2001/I",
+  server.ReplyWith(test::FilmPage(server.Address(), "tt0211915", "Am&#xE9;lie", "2001/I",
                               "Le fabuleux destin d&#x27;Am&#xE9;lie Poulain"));
   ASSERT_TRUE(ImdbLookup("am\u00E9lie (2001)", match));
   EXPECT_EQ(match.localTitle, "Amelie");
   EXPECT_EQ(match.originalTitle, "Le fabuleux destin d'Amelie Poulain");
   EXPECT_EQ(match.year, "2001");
   EXPECT_EQ(match.titleId, "tt0211915");
-  ASSERT_EQ(server.Requests().size(), 1u);
-  EXPECT_EQ(server.Requests()[0], "GET /find?s=tt&q=am%C3%A9lie+%282001%29 HTTP/1.1");
+  ASSERT_EQ(server.RequestLines().size(), 1u);
+  EXPECT_EQ(server.RequestLines()[0], "GET /find?s=tt&q=am%C3%A9lie+%282001%29 HTTP/1.1");
 }
 
 TEST_F(ImdbLookupTest, AFilmPageOfAnotherSiteIsNotTaken) {
-  server.Serve(test::FilmPage("http://elsewhere.example", "tt1", "Title", "2001", ""));
+  server.ReplyWith(test::FilmPage("http://elsewhere.example", "tt1", "Title", "2001", ""));
   EXPECT_FALSE(ImdbLookup("title", match));
   EXPECT_EQ(match.localTitle, "");
 }
@@ -46,7 +46,7 @@ const std::vector<test::ResultRow> kRows = {
 };
 
 TEST_F(ImdbLookupTest, ResultsTakeTheFirstRowWithoutAYearWish) {
-  server.Serve(test::ResultsPage(kRows));
+  server.ReplyWith(test::ResultsPage(kRows));
   ASSERT_TRUE(ImdbLookup("the movie", match));
   EXPECT_EQ(match.titleId, "tt0000001");
   EXPECT_EQ(match.localTitle, "The Movie");
@@ -55,7 +55,7 @@ TEST_F(ImdbLookupTest, ResultsTakeTheFirstRowWithoutAYearWish) {
 }
 
 TEST_F(ImdbLookupTest, ResultsTakeTheRowOfTheWishedYearElseTheFirst) {
-  server.Serve(test::ResultsPage(kRows));
+  server.ReplyWith(test::ResultsPage(kRows));
   ASSERT_TRUE(ImdbLookup("the movie (2010)", match));
   EXPECT_EQ(match.titleId, "tt0000002");
   EXPECT_EQ(match.localTitle, "The Movie. Part 2");
@@ -66,9 +66,9 @@ TEST_F(ImdbLookupTest, ResultsTakeTheRowOfTheWishedYearElseTheFirst) {
 }
 
 TEST_F(ImdbLookupTest, AnEmptyBodyFindsNothing) {
-  server.Serve("");
+  server.ReplyWith("");
   EXPECT_FALSE(ImdbLookup("the movie", match));
-  server.Serve("<html>nothing here</html>");
+  server.ReplyWith("<html>nothing here</html>");
   EXPECT_FALSE(ImdbLookup("the movie", match));
 }
 
@@ -79,7 +79,7 @@ TEST_F(ImdbLookupTest, AHugeBodyIsReadUpToItsBound) {
   page.resize(page.rfind("</table>"));
   page += std::string(70000, ' ') + test::ResultsPage({kRows[1]});
   page += std::string(1 << 20, 'x');
-  server.Serve(page);
+  server.ReplyWith(page);
   ASSERT_TRUE(ImdbLookup("the movie (2010)", match));
   EXPECT_EQ(match.titleId, "tt0000001");
 }

@@ -20,7 +20,7 @@ class LoadSourceTest : public ::testing::Test, public test::SourceWindow {
     return path;
   }
   void Lookup(const std::string& local, const std::string& original) {
-    site.Serve(test::FilmPage(site.Address(), "tt0211915", local, "2001", original));
+    site.ReplyWith(test::FilmPage(site.Address(), "tt0211915", local, "2001", original));
   }
 };
 
@@ -37,7 +37,7 @@ TEST_F(LoadSourceTest, FillsTheWindowFromTheStreamFile) {
   EXPECT_EQ(std::string(source().outputMkvPath), Out("Some Film (2010).mkv"));
   EXPECT_EQ(Text(PANEL_OUT), Out("SOME FILM (2010)"));
   EXPECT_EQ(Attribute(PANEL_IMDB, ui::ATTR_VISIBLE), 0);
-  EXPECT_TRUE(site.Requests().empty());
+  EXPECT_TRUE(site.RequestLines().empty());
   EXPECT_TRUE(eac3to.Calls().empty());  // no DTS-HD track: no core bitrates to read
 }
 
@@ -70,7 +70,7 @@ TEST_F(LoadSourceTest, EachNamingModeWithBothTitles) {
     EXPECT_EQ(Attribute(PANEL_IMDB, ui::ATTR_VISIBLE), 1);
     EXPECT_STREQ(source().imdbTitleId, "tt0211915");
   }
-  EXPECT_EQ(site.Requests().back(), "GET /find?s=tt&q=some+film+%282010%29 HTTP/1.1");
+  EXPECT_EQ(site.RequestLines().back(), "GET /find?s=tt&q=some+film+%282010%29 HTTP/1.1");
 }
 
 TEST_F(LoadSourceTest, EachNamingModeWithTheLocalTitleOnly) {
@@ -87,11 +87,11 @@ TEST_F(LoadSourceTest, EachNamingModeWithTheLocalTitleOnly) {
 
 TEST_F(LoadSourceTest, AFailedLookupFallsBackToTheCleanedName) {
   app().settings.Scrape = 3;
-  site.Serve("");
+  site.ReplyWith("");
   LoadSource(app(), Clip("some.film.2010.m2ts"), "");
   EXPECT_EQ(std::string(source().outputMkvPath), Out("Some Film (2010).mkv"));
   EXPECT_EQ(Attribute(PANEL_IMDB, ui::ATTR_VISIBLE), 0);
-  EXPECT_EQ(site.Requests().size(), 1u);
+  EXPECT_EQ(site.RequestLines().size(), 1u);
 }
 
 TEST_F(LoadSourceTest, AnEmptyPathClearsTheSource) {

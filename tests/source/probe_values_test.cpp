@@ -18,6 +18,12 @@ TEST(ProbeValues, FrameRatesOutsideTheTableHaveNoFraction) {
   EXPECT_EQ(FrameRateFraction("25"), "");
 }
 
+TEST(ProbeValues, TheShownRateLeavesTheFractionOut) {
+  EXPECT_EQ(FrameRateShown("23.976 (24000/1001) FPS"), "23.976 FPS");
+  EXPECT_EQ(FrameRateShown("25.000 FPS"), "25.000 FPS");
+  EXPECT_EQ(FrameRateShown("29.970 (30000/1001"), "29.970 (30000/1001");
+}
+
 TEST(ProbeValues, ScanTypes) {
   EXPECT_EQ(ScanTypeOf("Interlaced"), "i");
   EXPECT_EQ(ScanTypeOf("interlaced"), "i");

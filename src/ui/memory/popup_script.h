@@ -5,7 +5,6 @@
 #include <deque>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "ui/toolkit.h"
@@ -24,37 +23,47 @@ struct PopupRecord {
 class PopupScript {
  public:
   // The next message, confirm or generic popup answers with this button.
-  void Answer(int button) { answers_.push_back(button); }
+  void Answer(int button) { answers_.push_back({Scripted::Button, button, {}, {}}); }
   // The next file or folder chooser returns this path.
-  void Choose(const std::string& path) { answers_.push_back(FileChoice{true, path}); }
+  void Choose(const std::string& path) { answers_.push_back({Scripted::File, 0, FileChoice{true, path}, {}}); }
   // The next file or folder chooser is cancelled.
-  void CancelChooser() { answers_.push_back(FileChoice{}); }
-  void ChooseFont(const FontChoice& font) { answers_.push_back(font); }
+  void CancelChooser() { answers_.push_back({Scripted::File, 0, FileChoice{}, {}}); }
+  void ChooseFont(const FontChoice& font) { answers_.push_back({Scripted::Font, 0, {}, font}); }
   // The next context menu picks this item (0: none).
-  void PickMenuItem(int item) { answers_.push_back(MenuPick{item}); }
+  void PickMenuItem(int item) { answers_.push_back({Scripted::MenuPick, item, {}, {}}); }
   bool Empty() const { return answers_.empty(); }
 
-  std::optional<int> TakeButton() { return Take<int>(); }
-  std::optional<FileChoice> TakeFile() { return Take<FileChoice>(); }
-  std::optional<FontChoice> TakeFont() { return Take<FontChoice>(); }
+  std::optional<int> TakeButton() {
+    auto a = Take(Scripted::Button);
+    return a ? std::optional<int>(a->number) : std::nullopt;
+  }
+  std::optional<FileChoice> TakeFile() {
+    auto a = Take(Scripted::File);
+    return a ? std::optional<FileChoice>(a->file) : std::nullopt;
+  }
+  std::optional<FontChoice> TakeFont() {
+    auto a = Take(Scripted::Font);
+    return a ? std::optional<FontChoice>(a->font) : std::nullopt;
+  }
   std::optional<int> TakeMenuPick() {
-    auto pick = Take<MenuPick>();
-    return pick ? std::optional<int>(pick->item) : std::nullopt;
+    auto a = Take(Scripted::MenuPick);
+    return a ? std::optional<int>(a->number) : std::nullopt;
   }
 
  private:
-  struct MenuPick {
-    int item;
+  struct Scripted {
+    enum Kind { Button, File, Font, MenuPick } kind;
+    int number;  // a button or a menu item
+    FileChoice file;
+    FontChoice font;
   };
-  using Scripted = std::variant<int, FileChoice, FontChoice, MenuPick>;
 
   // An answer of another kind stays for the popup it was meant for.
-  template <typename T>
-  std::optional<T> Take() {
-    if (answers_.empty() || !std::holds_alternative<T>(answers_.front())) return std::nullopt;
-    T value = std::get<T>(answers_.front());
+  std::optional<Scripted> Take(Scripted::Kind kind) {
+    if (answers_.empty() || answers_.front().kind != kind) return std::nullopt;
+    Scripted answer = answers_.front();
     answers_.pop_front();
-    return value;
+    return answer;
   }
 
   std::deque<Scripted> answers_;

@@ -1,5 +1,8 @@
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -66,6 +69,8 @@ QWidget* MakeRing(QWidget* canvas, const FireFn& fire) {
 QWidget* MakeTree(QWidget* canvas, const FireFn& fire) {
   auto* tree = new QTreeWidget(canvas);
   tree->setHeaderHidden(true);
+  // Lines padded with blanks line up only in a fixed-pitch font.
+  tree->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   tree->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(tree, &QTreeWidget::itemSelectionChanged, [fire] { fire(EVENT_VAL_CHANGED, 0, 0); });
   QObject::connect(tree, &QTreeWidget::customContextMenuRequested, [tree, fire](const QPoint& at) {
@@ -168,7 +173,9 @@ std::unique_ptr<QtToolkit::Control> BuildControl(const ControlDef& def, QWidget*
   control->widget->setObjectName(ToQ(def.name));
   if (HasCaption(def.kind) && !def.label.empty()) {
     control->caption = new QLabel(WithAccelerator(def.label), canvas);
-    control->caption->setGeometry(def.at.x, def.at.y - kCaptionHeight, def.at.width, kCaptionHeight - 2);
+    // A caption may run past its control's width, as long as the panel has room.
+    const int width = std::min(std::max(def.at.width, control->caption->sizeHint().width()), canvas->width() - def.at.x);
+    control->caption->setGeometry(def.at.x, def.at.y - kCaptionHeight, width, kCaptionHeight - 2);
     control->caption->setBuddy(control->widget);
   }
   for (const auto& item : def.items) {

@@ -18,7 +18,7 @@ double rateOf(const std::string& fraction) {
 }
 
 void describe(bdnav::Stream& out, const PlannedTrack& t) {
-  out.language = t.spec.language;
+  out.language = t.trackSpec.language;
   switch (bdnav::kindOf(out.coding)) {
     case bdnav::StreamKind::Video:
       out.format = videoFormatCode(t.stream);

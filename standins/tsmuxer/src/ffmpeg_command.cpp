@@ -64,7 +64,7 @@ Args ffmpegArguments(const MuxPlan& plan, const std::string& output) {
     const PlannedTrack& t = plan.tracks[i];
     const std::string k = std::to_string(i);
     addConversion(args, t, k);
-    if (!t.spec.language.empty()) args.insert(args.end(), {"-metadata:s:" + k, "language=" + t.spec.language});
+    if (!t.trackSpec.language.empty()) args.insert(args.end(), {"-metadata:s:" + k, "language=" + t.trackSpec.language});
     args.insert(args.end(), {"-streamid", k + ":" + std::to_string(t.pid)});
   }
   args.insert(args.end(), {"-max_muxing_queue_size", "4096", "-f", "mpegts", "-mpegts_m2ts_mode", "1",

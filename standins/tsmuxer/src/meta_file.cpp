@@ -45,22 +45,22 @@ std::vector<std::string> splitFields(const std::string& line) {
 
 TrackSpec parseTrackLine(const std::string& line, int lineNumber) {
   const std::vector<std::string> fields = splitFields(line);
-  TrackSpec spec;
-  spec.codecId = fields[0];
-  const auto codec = supportedCodecs().find(spec.codecId);
+  TrackSpec trackSpec;
+  trackSpec.codecId = fields[0];
+  const auto codec = supportedCodecs().find(trackSpec.codecId);
   if (codec == supportedCodecs().end())
-    throw MetaError("Unsupported codec \"" + spec.codecId + "\" in line " + std::to_string(lineNumber));
-  spec.kind = codec->second;
+    throw MetaError("Unsupported codec \"" + trackSpec.codecId + "\" in line " + std::to_string(lineNumber));
+  trackSpec.kind = codec->second;
   if (fields.size() < 2 || fields[1].size() < 3 || fields[1].front() != '"' || fields[1].back() != '"')
     throw MetaError("Missing quoted file name in line " + std::to_string(lineNumber));
-  spec.file = unquote(fields[1]);
+  trackSpec.file = unquote(fields[1]);
   for (size_t i = 2; i < fields.size(); ++i) {
     const size_t eq = fields[i].find('=');
     const std::string name = trim(fields[i].substr(0, eq));
     const std::string value = eq == std::string::npos ? "" : unquote(trim(fields[i].substr(eq + 1)));
-    applyTrackOption(spec, name, value, lineNumber);
+    applyTrackOption(trackSpec, name, value, lineNumber);
   }
-  return spec;
+  return trackSpec;
 }
 
 std::vector<std::string> lines(const std::string& text) {

@@ -82,14 +82,14 @@ MuxOptions parseMuxOptions(const std::string& words) {
   return options;
 }
 
-void applyTrackOption(TrackSpec& spec, const std::string& name, const std::string& value, int lineNumber) {
-  TextStyle& t = spec.text;
-  if (name == "track") spec.track = intOption(name, value, lineNumber);
-  else if (name == "timeshift") spec.timeshiftMs = intOption(name, value.substr(0, value.find("ms")), lineNumber);
-  else if (name == "down-to-ac3") spec.downToAc3 = true;
-  else if (name == "down-to-dts") spec.downToDts = true;
-  else if (name == "lang") spec.language = value;
-  else if (name == "fps") spec.fps = value;
+void applyTrackOption(TrackSpec& trackSpec, const std::string& name, const std::string& value, int lineNumber) {
+  TextStyle& t = trackSpec.text;
+  if (name == "track") trackSpec.track = intOption(name, value, lineNumber);
+  else if (name == "timeshift") trackSpec.timeshiftMs = intOption(name, value.substr(0, value.find("ms")), lineNumber);
+  else if (name == "down-to-ac3") trackSpec.downToAc3 = true;
+  else if (name == "down-to-dts") trackSpec.downToDts = true;
+  else if (name == "lang") trackSpec.language = value;
+  else if (name == "fps") trackSpec.fps = value;
   else if (name == "font-name") t.fontName = value;
   else if (name == "font-size") t.fontSize = intOption(name, value, lineNumber);
   else if (name == "font-color") t.fontColor = colourOption(value, lineNumber);

@@ -12,6 +12,6 @@ MuxOptions parseMuxOptions(const std::string& words);
 
 // Applies one option of a stream line; unknown names are ignored, bad values
 // of known ones throw MetaError.
-void applyTrackOption(TrackSpec& spec, const std::string& name, const std::string& value, int lineNumber);
+void applyTrackOption(TrackSpec& trackSpec, const std::string& name, const std::string& value, int lineNumber);
 
 }  // namespace tsmuxer

@@ -37,53 +37,53 @@ bool hasStreamIds(const ProbedFile& file) {
 // Blu-ray TrueHD PID also carries its AC-3 core), elsewhere the file's
 // track of that number counted from 1. Without: the first stream of the
 // line's kind.
-std::vector<ProbedStream> candidates(const ProbedFile& file, const TrackSpec& spec) {
+std::vector<ProbedStream> candidates(const ProbedFile& file, const TrackSpec& trackSpec) {
   std::vector<ProbedStream> found;
   const bool byPid = hasStreamIds(file);
   for (const ProbedStream& s : file.streams) {
-    const bool match = !spec.track ? s.codecType == codecTypeOf(spec.kind)
-                       : byPid     ? s.id == *spec.track
-                                   : s.index + 1 == *spec.track;
+    const bool match = !trackSpec.track ? s.codecType == codecTypeOf(trackSpec.kind)
+                       : byPid     ? s.id == *trackSpec.track
+                                   : s.index + 1 == *trackSpec.track;
     if (match) found.push_back(s);
-    if (match && !spec.track) break;
+    if (match && !trackSpec.track) break;
   }
   return found;
 }
 
-ProbedStream chooseStream(const ProbedFile& file, const TrackSpec& spec, const std::string& input) {
-  const std::vector<ProbedStream> found = candidates(file, spec);
+ProbedStream chooseStream(const ProbedFile& file, const TrackSpec& trackSpec, const std::string& input) {
+  const std::vector<ProbedStream> found = candidates(file, trackSpec);
   if (found.empty())
-    throw PlanError(spec.track ? "Track " + std::to_string(*spec.track) + " not found in " + input
-                               : "No " + std::string(codecTypeOf(spec.kind)) + " stream in " + input);
-  if (spec.downToAc3) {
+    throw PlanError(trackSpec.track ? "Track " + std::to_string(*trackSpec.track) + " not found in " + input
+                               : "No " + std::string(codecTypeOf(trackSpec.kind)) + " stream in " + input);
+  if (trackSpec.downToAc3) {
     const auto core = std::find_if(found.begin(), found.end(), [](auto& s) { return s.codecName == "ac3"; });
     if (core != found.end()) return *core;
   }
   return found.front();
 }
 
-AudioConversion conversionFor(const TrackSpec& spec, const ProbedStream& s) {
-  if (spec.kind != TrackKind::Audio) return AudioConversion::None;
-  if (spec.codecId == "A_LPCM" && s.codecName != "pcm_bluray") return AudioConversion::ToLpcm;
-  if (spec.downToAc3 && s.codecName != "ac3") return AudioConversion::ToAc3;
-  if (spec.downToDts && s.codecName == "dts") return AudioConversion::DtsCore;
+AudioConversion conversionFor(const TrackSpec& trackSpec, const ProbedStream& s) {
+  if (trackSpec.kind != TrackKind::Audio) return AudioConversion::None;
+  if (trackSpec.codecId == "A_LPCM" && s.codecName != "pcm_bluray") return AudioConversion::ToLpcm;
+  if (trackSpec.downToAc3 && s.codecName != "ac3") return AudioConversion::ToAc3;
+  if (trackSpec.downToDts && s.codecName == "dts") return AudioConversion::DtsCore;
   return AudioConversion::None;
 }
 
-PlannedTrack planTrack(const TrackSpec& spec, const Prober& probe, const std::string& input) {
+PlannedTrack planTrack(const TrackSpec& trackSpec, const Prober& probe, const std::string& input) {
   PlannedTrack t;
-  t.spec = spec;
+  t.trackSpec = trackSpec;
   t.input = input;
-  if (spec.kind == TrackKind::Video && !spec.track) t.rawFrameRate = frameRateFraction(spec.fps);
+  if (trackSpec.kind == TrackKind::Video && !trackSpec.track) t.rawFrameRate = frameRateFraction(trackSpec.fps);
   const std::optional<ProbedFile> file = probe(input, t.rawFrameRate);
   if (!file) throw PlanError("Can't detect stream type of " + input);
-  t.stream = chooseStream(*file, spec, input);
-  if (!codecNames().at(spec.codecId).count(t.stream.codecName))
-    throw PlanError("Stream of " + input + " is " + t.stream.codecName + ", not " + spec.codecId);
+  t.stream = chooseStream(*file, trackSpec, input);
+  if (!codecNames().at(trackSpec.codecId).count(t.stream.codecName))
+    throw PlanError("Stream of " + input + " is " + t.stream.codecName + ", not " + trackSpec.codecId);
   t.inputSeconds = file->durationSeconds;
-  t.inputOffset = spec.timeshiftMs / 1000.0;
-  if (spec.kind == TrackKind::Subtitle && !spec.track) t.inputOffset += file->startSeconds;
-  t.conversion = conversionFor(spec, t.stream);
+  t.inputOffset = trackSpec.timeshiftMs / 1000.0;
+  if (trackSpec.kind == TrackKind::Subtitle && !trackSpec.track) t.inputOffset += file->startSeconds;
+  t.conversion = conversionFor(trackSpec, t.stream);
   return t;
 }
 
@@ -101,9 +101,9 @@ MuxPlan planMux(const MetaFile& meta, const Prober& probe,
   MuxPlan plan;
   for (TrackKind kind : {TrackKind::Video, TrackKind::Audio, TrackKind::Subtitle}) {
     uint16_t pid = kFirstPid[static_cast<int>(kind)];
-    for (const TrackSpec& spec : meta.tracks) {
-      if (spec.kind != kind) continue;
-      plan.tracks.push_back(planTrack(spec, probe, inputOf(spec)));
+    for (const TrackSpec& trackSpec : meta.tracks) {
+      if (trackSpec.kind != kind) continue;
+      plan.tracks.push_back(planTrack(trackSpec, probe, inputOf(trackSpec)));
       plan.tracks.back().pid = pid++;
     }
   }

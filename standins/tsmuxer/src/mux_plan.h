@@ -16,7 +16,7 @@ namespace tsmuxer {
 enum class AudioConversion { None, ToAc3, DtsCore, ToLpcm };
 
 struct PlannedTrack {
-  TrackSpec spec;
+  TrackSpec trackSpec;
   std::string input;        // file ffmpeg reads (a rendered .sup for text subtitles)
   std::string rawFrameRate;  // "24000/1001" for raw video files, else empty
   ProbedStream stream;      // the chosen input stream

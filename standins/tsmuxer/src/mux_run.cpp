@@ -17,9 +17,9 @@ namespace {
 
 std::string describe(const PlannedTrack& t, size_t number) {
   std::ostringstream note;
-  note << "Stream " << number << " (" << t.spec.codecId << ", PID 0x" << std::hex << std::uppercase << t.pid
+  note << "Stream " << number << " (" << t.trackSpec.codecId << ", PID 0x" << std::hex << std::uppercase << t.pid
        << std::dec << "): " << t.stream.codecName;
-  if (t.spec.kind == TrackKind::Video)
+  if (t.trackSpec.kind == TrackKind::Video)
     note << " " << t.stream.width << "x" << t.stream.height << " at " << t.stream.frameRate;
   if (t.stream.channels > 0) note << " " << t.stream.channels << " channels";
   if (t.conversion == AudioConversion::ToAc3) note << ", converted to AC-3";
@@ -30,7 +30,7 @@ std::string describe(const PlannedTrack& t, size_t number) {
 
 double longestInput(const MuxPlan& plan) {
   double seconds = 0;
-  for (const PlannedTrack& t : plan.tracks) seconds = std::max(seconds, t.inputSeconds + t.spec.timeshiftMs / 1000.0);
+  for (const PlannedTrack& t : plan.tracks) seconds = std::max(seconds, t.inputSeconds + t.trackSpec.timeshiftMs / 1000.0);
   return seconds;
 }
 

@@ -59,7 +59,7 @@ void checkFrames(const bdnav::M2tsScan& scan, const MuxPlan& plan) {
     uint32_t units = 0;
     for (const bdnav::ScannedStream& s : scan.streams)
       if (s.pid == t.pid) units = s.units;
-    if (units == 0) throw Failure{kExitFailed, "No frames found in stream of \"" + t.spec.file + "\""};
+    if (units == 0) throw Failure{kExitFailed, "No frames found in stream of \"" + t.trackSpec.file + "\""};
   }
 }
 

@@ -17,8 +17,8 @@ fs::path makePrivateFolder() {
 }
 
 // The frame rate captions are timed against: the line's own fps, else the video's.
-std::string captionRate(const MetaFile& meta, const TrackSpec& spec) {
-  if (!spec.fps.empty()) return spec.fps;
+std::string captionRate(const MetaFile& meta, const TrackSpec& trackSpec) {
+  if (!trackSpec.fps.empty()) return trackSpec.fps;
   for (const TrackSpec& t : meta.tracks)
     if (t.kind == TrackKind::Video && !t.fps.empty()) return t.fps;
   return "23.976";
@@ -28,12 +28,12 @@ std::string captionRate(const MetaFile& meta, const TrackSpec& spec) {
 
 TextTracks::TextTracks(const MetaFile& meta) {
   try {
-    for (const TrackSpec& spec : meta.tracks) {
-      if (spec.codecId != "S_TEXT/UTF8" || rendered_.count(spec.file)) continue;
+    for (const TrackSpec& trackSpec : meta.tracks) {
+      if (trackSpec.codecId != "S_TEXT/UTF8" || rendered_.count(trackSpec.file)) continue;
       if (folder_.empty()) folder_ = makePrivateFolder();
       const std::string out = (folder_ / (std::to_string(rendered_.size()) + ".sup")).string();
-      renderSrtToPgs(spec.file, spec.text, captionRate(meta, spec), out);
-      rendered_[spec.file] = out;
+      renderSrtToPgs(trackSpec.file, trackSpec.text, captionRate(meta, trackSpec), out);
+      rendered_[trackSpec.file] = out;
     }
   } catch (...) {
     removeFolder();  // no destructor runs for a constructor that throws
@@ -48,9 +48,9 @@ void TextTracks::removeFolder() {
   if (!folder_.empty()) fs::remove_all(folder_, ec);
 }
 
-std::string TextTracks::inputOf(const TrackSpec& spec) const {
-  const auto it = rendered_.find(spec.file);
-  return spec.codecId == "S_TEXT/UTF8" && it != rendered_.end() ? it->second : spec.file;
+std::string TextTracks::inputOf(const TrackSpec& trackSpec) const {
+  const auto it = rendered_.find(trackSpec.file);
+  return trackSpec.codecId == "S_TEXT/UTF8" && it != rendered_.end() ? it->second : trackSpec.file;
 }
 
 }  // namespace tsmuxer

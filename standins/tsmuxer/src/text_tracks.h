@@ -24,7 +24,7 @@ class TextTracks {
   TextTracks& operator=(const TextTracks&) = delete;
 
   // The file to mux for a track: its rendering for a text line, else its own file.
-  std::string inputOf(const TrackSpec& spec) const;
+  std::string inputOf(const TrackSpec& trackSpec) const;
 
  private:
   void removeFolder();

@@ -11,7 +11,7 @@
 #include "harness/app_harness.h"
 #include "platform/fixed_text.h"
 #include "support/fake_eac3to.h"
-#include "support/http_test_server.h"
+#include "harness/local_http_server.h"
 
 namespace test {
 
@@ -37,7 +37,7 @@ class SourceWindow {
   void Click(int control) { ui().FireCtrlEvent(panel(), control, ui::EVENT_COMMIT); }
 
   FakeEac3to eac3to;
-  HttpTestServer site;
+  LocalHttpServer site;
   AppHarness harness;
 };
 

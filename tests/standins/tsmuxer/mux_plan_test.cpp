@@ -62,7 +62,7 @@ TEST_F(MuxPlanTest, VideoFirstThenAudioThenSubtitlesWithTheirPids) {
   EXPECT_EQ(p.tracks[1].pid, 0x1100);
   EXPECT_EQ(p.tracks[1].stream.codecName, "truehd");  // copied whole without down-to-ac3
   EXPECT_EQ(p.tracks[2].pid, 0x1101);
-  EXPECT_EQ(p.tracks[2].spec.language, "ger");
+  EXPECT_EQ(p.tracks[2].trackSpec.language, "ger");
   EXPECT_EQ(p.tracks[3].pid, 0x1200);
   EXPECT_EQ(p.tracks[3].stream.index, 4);
 }

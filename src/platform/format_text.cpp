@@ -1,9 +1,9 @@
-#include "scanner/text_format.h"
+#include "platform/format_text.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-namespace scanner {
+namespace platform {
 
 std::string FormatText(const char* format, ...) {
   va_list args;
@@ -18,4 +18,4 @@ std::string FormatText(const char* format, ...) {
   return text;
 }
 
-}  // namespace scanner
+}  // namespace platform

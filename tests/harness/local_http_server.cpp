@@ -1,4 +1,4 @@
-#include "online/local_http_server.h"
+#include "harness/local_http_server.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -99,6 +99,12 @@ bool LocalHttpServer::ReadHead(int connection, std::string& head) {
     head.append(buffer, static_cast<size_t>(got));
   }
   return true;
+}
+
+std::vector<std::string> LocalHttpServer::RequestLines() const {
+  std::vector<std::string> lines;
+  for (const auto& head : RequestHeads()) lines.push_back(head.substr(0, head.find("\r\n")));
+  return lines;
 }
 
 }  // namespace test

@@ -1,7 +1,7 @@
 #pragma once
-// A small HTTP server on 127.0.0.1 for the online services' tests: it
-// answers every request in the one way the test chose and remembers the
-// request heads it received.
+// A small HTTP server on 127.0.0.1 for one test: it answers every request
+// in the one way the test chose and remembers the request heads it
+// received.
 
 #include <mutex>
 #include <string>
@@ -30,6 +30,8 @@ class LocalHttpServer {
   // "http://127.0.0.1:<port>"
   std::string Address() const;
   std::vector<std::string> RequestHeads() const;
+  // The first line of each head ("GET /find?... HTTP/1.1").
+  std::vector<std::string> RequestLines() const;
 
  private:
   enum class Mode { Raw, Close, Silent };

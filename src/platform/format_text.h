@@ -1,11 +1,11 @@
 #pragma once
 // printf-style formatting into a std::string, for the exact formats the
-// scan dialog shows.
+// window and the tools are given.
 
 #include <string>
 
-namespace scanner {
+namespace platform {
 
 std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-}  // namespace scanner
+}  // namespace platform
