@@ -120,7 +120,8 @@ TEST_F(MuxPlanTest, FfmpegCommandLine) {
       "-metadata:s:1", "language=eng", "-streamid", "1:4352",
       "-bsf:2", "dca_core", "-metadata:s:2", "language=ger", "-streamid", "2:4353",
       "-c:3", "pcm_bluray", "-metadata:s:3", "language=fra", "-streamid", "3:4354",
-      "-max_muxing_queue_size", "4096", "-f", "mpegts", "-mpegts_m2ts_mode", "1", "file:out/00000.m2ts"};
+      "-max_muxing_queue_size", "4096", "-f", "mpegts", "-mpegts_m2ts_mode", "1",
+      "-pat_period", "0.4", "-sdt_period", "100000", "file:out/00000.m2ts"};
   EXPECT_EQ(ffmpegArguments(p, "out/00000.m2ts"), expected);
 }
 
