@@ -63,5 +63,16 @@ TEST_F(AvchdRoad, AVideoFileInTwoPassesFillsACustomMedium) {
   ExpectFits("AVCHD, two passes, 6 MB", job, kCustomMediumBytes);
 }
 
+TEST_F(AvchdRoad, AVideoFileWithoutSubtitlesFitsTheSameMedium) {
+  ASSERT_NO_FATAL_FAILURE(OpenFilm(media::M2tsClip()));
+  ASSERT_NO_FATAL_FAILURE(user.ChooseMedia(kMediaCustom));
+  const Popups asked = user.AddToQueue({});
+  EXPECT_TRUE(asked.empty());
+  const Job& job = FirstJob();
+  ASSERT_NO_FATAL_FAILURE(RunQueue());
+  EXPECT_EQ(DecodeErrors(std::filesystem::path(job.outputPath) / "BDMV/STREAM/00000.m2ts"), "");
+  ExpectFits("AVCHD, no subtitles, 6 MB", job, kCustomMediumBytes);
+}
+
 }  // namespace
 }  // namespace e2e
