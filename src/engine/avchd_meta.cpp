@@ -55,11 +55,18 @@ std::string SubtitleFile(const JobRun& run) {
   return run.files.Subtitle();
 }
 
+// The preferences keep a colour with red in the lowest byte; tsMuxeR reads
+// "font-color" as 0xAARRGGBB, so red and blue change places on the way.
+unsigned TsMuxerColor(int32_t stored) {
+  const auto c = static_cast<uint32_t>(stored);
+  return (c & 0xFF00FF00u) | ((c & 0xFFu) << 16) | ((c >> 16) & 0xFFu);
+}
+
 std::string TextStyle(const Settings& s) {
   char style[160];
   std::snprintf(style, sizeof style,
                 ",font-name=\"%s\",font-size=%d,font-color=0x%08x,bottom-offset=%d,font-border=%d",
-                FixedText(s.FontName).c_str(), s.FontSize, static_cast<unsigned>(s.FontColor), s.FontBottomOffset,
+                FixedText(s.FontName).c_str(), s.FontSize, TsMuxerColor(s.FontColor), s.FontBottomOffset,
                 s.FontBorder);
   return style;
 }

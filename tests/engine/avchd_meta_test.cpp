@@ -75,11 +75,11 @@ TEST_F(AvchdMeta, TextSubtitlesCarryTheFontOfThePreferences) {
   CopyFixed(job_.subCodecId, "S_TEXT/UTF8");
   CopyFixed(app().settings.FontName, "DejaVu Sans");
   app().settings.FontSize = 65;
-  app().settings.FontColor = 0x00FFFF00;
+  app().settings.FontColor = 0x00FFFF00;  // cyan: blue and green, red in the lowest byte
   test::WriteFile(Temp("Movie.job_1.srt"), "1\n");
   test::WriteFile(Temp("Movie.job_1.ac3"), "x");
   EXPECT_NE(Meta().find("\r\nS_TEXT/UTF8, \"" + Temp("Movie.job_1.srt") + "\",font-name=\"DejaVu Sans\",font-size=65,"
-                        "font-color=0x00ffff00,bottom-offset=24,font-border=2,text-align=center,video-width=1920,"
+                        "font-color=0x0000ffff,bottom-offset=24,font-border=2,text-align=center,video-width=1920,"
                         "video-height=1080,fps=23.976, lang=spa"),
             std::string::npos);
 }
