@@ -122,14 +122,17 @@ void WriteAvchdFolder(const fs::path& out) {
 // with 254 before any folder is made.
 int PlayTsMuxer(const Run& run) {
   if (run.args.size() < 2) return 1;
-  Say(stdout, "tsMuxeR version 2.6.16-dev. github.com/justdan96/tsMuxer\n");
+  const std::string banner = "tsMuxeR version 2.6.16-dev. github.com/justdan96/tsMuxer\n";
   for (const auto& input : MetaInputs(run.args[0])) {
     if (Exists(input)) continue;
+    Say(stdout, banner);
     Say(stderr, "Can't open file: " + input + "\n");
     return 254;
   }
   WriteAvchdFolder(run.args[1]);
-  Say(stdout, "3.6% complete\n40.0% complete\n");
+  // One write, so that the window's first look at the pipe finds the line
+  // after the first line end, whenever it comes.
+  Say(stdout, banner + "3.6% complete\n40.0% complete\n");
   run.pause();
   if (run.exitCode != 0) return run.exitCode;
   Say(stdout, "100.0% complete\nMux successful complete\n");
