@@ -218,6 +218,21 @@ TEST_F(TerminalRun, RefusesToRunBesideAnotherCopyAndTouchesNothing) {
   EXPECT_EQ(Stored()[0].state, JobPending);
 }
 
+TEST_F(TerminalRun, TheWindowStartedWhileARunWorksIsRefused) {
+  Queue(0, test::Bd25Job("FILM", source, scratch / "FILM"));
+  fakes.Set("X264_SLEEP", "30");
+  test::Program run = Start({"--run"});
+  ASSERT_TRUE(test::WaitFor([&] { return !fakes.Runs().empty(); }, 30s)) << test::ReadFile(run.errFile);
+  test::Program window = test::StartProgram(QUANDRELL_BINARY, {}, {"QT_QPA_PLATFORM=offscreen"}, scratch / "window");
+  EXPECT_TRUE(test::WaitFor([&] {
+    return window.Err().find("Another instance of Quandrell is already running!") != std::string::npos;
+  }, 20s)) << window.Err();
+  kill(window.pid, SIGTERM);
+  EXPECT_EQ(test::WaitExit(window.pid, 10s), 0);
+  kill(run.pid, SIGTERM);
+  EXPECT_EQ(test::WaitExit(run.pid, 20s), 4);
+}
+
 TEST_F(TerminalRun, HelpVersionAndBadArguments) {
   test::Program p;
   EXPECT_EQ(Run({"--version"}, &p), 0);
