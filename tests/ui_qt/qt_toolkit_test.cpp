@@ -111,6 +111,20 @@ TEST_F(QtFixture, ListLabelsAreDrawnAtTheirColumnStops) {
   EXPECT_TRUE(inkBetween(150, 300));
 }
 
+TEST_F(QtFixture, ClosingADialogsWindowPressesItsWayOut) {
+  std::vector<std::string> pressed;
+  for (const char* name : {"CallCloseScan", "CallCancelScan", "CallSettingsCancel"})
+    callbacks.Bind(name, [&pressed, name](int, int, int event, void*, int, int) {
+      if (event == ui::EVENT_COMMIT) pressed.push_back(name);
+      return 0;
+    });
+  const int scan = toolkit.LoadPanel(1, PAN_SCAN);
+  const int settings = toolkit.LoadPanel(1, PANEL_PREF);
+  toolkit.PanelWidget(scan)->close();
+  toolkit.PanelWidget(settings)->close();
+  EXPECT_EQ(pressed, (std::vector<std::string>{"CallCloseScan", "CallSettingsCancel"}));
+}
+
 TEST_F(QtFixture, SavesPicturesOfThePanelsWhenAsked) {
   const QByteArray dir = qgetenv("QUANDRELL_SCREENSHOT_DIR");
   if (dir.isEmpty()) GTEST_SKIP() << "QUANDRELL_SCREENSHOT_DIR not set";

@@ -75,7 +75,7 @@ int QtToolkit::LoadPanel(int parent, int panelResource) {
     Panel* owner = FindPanel(parent);
     // The window's own close button presses the panel's way out.
     auto closeBy = [this, handle, def] {
-      for (const char* name : {"CANCEL", "CLOSE", "SALIR"})
+      for (const char* name : {"CLOSE", "CANCEL", "SALIR"})
         for (const auto& c : def->controls)
           if (c.name == name) return Fire(handle, c.id, EVENT_COMMIT);
     };
