@@ -4,23 +4,19 @@
 #include <filesystem>
 #include <string>
 
+#include "command_run.h"
+#include "temp_folder.h"
+
 namespace test {
 
-class TempDir {
+class TempDir : public quandrell::test::TempFolder {
  public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
+  std::string operator/(const std::string& name) const { return (path() / name).string(); }
 };
 
-// Writes a whole file; reads a whole file (empty when missing).
+// Writes a whole file, making its folders; reads a whole file (empty when
+// missing).
 void WriteFile(const std::string& path, const std::string& content);
-std::string ReadFile(const std::string& path);
+using quandrell::test::ReadFile;
 
 }  // namespace test

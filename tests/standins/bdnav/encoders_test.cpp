@@ -11,7 +11,7 @@
 #include <stdexcept>
 
 #include "bdnav/encoders.h"
-#include "scratch_folder.h"
+#include "temp_folder.h"
 #include "stream_factories.h"
 
 namespace {
@@ -76,7 +76,7 @@ TEST(Encoders, EpMapRoundTripsThroughLibbluray) {
   clip.entryPoints.clear();
   for (uint32_t i = 0; i < 400; ++i) clip.entryPoints.push_back({54000000 + i * 45045ull, 4 + i * 1500});
   const std::vector<uint8_t> bytes = bdnav::encodeClipInfo(clip);
-  const ScratchFolder scratch("bdnav_ep_map");
+  const quandrell::test::TempFolder scratch;
   const auto path = scratch / "00000.clpi";
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 

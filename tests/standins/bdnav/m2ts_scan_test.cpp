@@ -12,7 +12,7 @@
 
 #include "bdnav/navigation_writer.h"
 #include "bluray_probe.h"
-#include "scratch_folder.h"
+#include "temp_folder.h"
 #include "test_media.h"
 
 namespace fs = std::filesystem;
@@ -22,7 +22,7 @@ namespace {
 class M2tsScanTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    scratch_ = std::make_unique<ScratchFolder>("bdnav_scan");
+    scratch_ = std::make_unique<quandrell::test::TempFolder>();
     dir_ = scratch_->path();
     ASSERT_TRUE(makeM2ts(dir_ / "clip.m2ts", TestClip{}));
   }
@@ -39,10 +39,10 @@ class M2tsScanTest : public ::testing::Test {
     return keys;
   }
 
-  static std::unique_ptr<ScratchFolder> scratch_;
+  static std::unique_ptr<quandrell::test::TempFolder> scratch_;
   static fs::path dir_;
 };
-std::unique_ptr<ScratchFolder> M2tsScanTest::scratch_;
+std::unique_ptr<quandrell::test::TempFolder> M2tsScanTest::scratch_;
 fs::path M2tsScanTest::dir_;
 
 TEST_F(M2tsScanTest, FindsProgramPacketsSpanAndRandomAccessPoints) {

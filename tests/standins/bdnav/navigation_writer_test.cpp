@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "bluray_probe.h"
-#include "scratch_folder.h"
+#include "temp_folder.h"
 #include "test_media.h"
 #include "stream_factories.h"
 
@@ -45,7 +45,7 @@ bdnav::Navigation twoTitles() {
 
 class NavigationWriter : public ::testing::Test {
  protected:
-  ScratchFolder scratch_{"bdnav_writer"};
+  quandrell::test::TempFolder scratch_;
   const fs::path root_ = scratch_ / "disc";
 };
 

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "scratch_folder.h"
+#include "temp_folder.h"
 #include "sup_bytes.h"
 #include "test_media.h"
 
@@ -25,7 +25,7 @@ class BdSup2Sub : public ::testing::Test {
   }
   Bytes result() { return readFile((dir_ / "out.sup").string()); }
 
-  ScratchFolder scratch_{"bdsup2sub"};
+  quandrell::test::TempFolder scratch_;
   const fs::path dir_ = scratch_.path();
 };
 

@@ -7,7 +7,7 @@
 
 #include "ass_renderer.h"
 #include "pgs/caption.h"
-#include "scratch_folder.h"
+#include "temp_folder.h"
 #include "srt_file.h"
 #include "srt_to_pgs.h"
 #include "text_tracks.h"
@@ -51,7 +51,7 @@ class SrtToPgs : public ::testing::Test {
     std::ofstream(dir_ / name, std::ios::binary) << text;
     return (dir_ / name).string();
   }
-  ScratchFolder scratch_{"srt_to_pgs"};
+  quandrell::test::TempFolder scratch_;
   const fs::path dir_ = scratch_.path();
 };
 

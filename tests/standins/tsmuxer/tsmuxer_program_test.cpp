@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "bluray_probe.h"
-#include "scratch_folder.h"
+#include "temp_folder.h"
 #include "sup_bytes.h"
 #include "test_media.h"
 
@@ -65,7 +65,7 @@ std::optional<double> progressValue(const std::string& line) {
 class TsMuxerProgram : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    scratch_ = std::make_unique<ScratchFolder>("tsmuxer_program");
+    scratch_ = std::make_unique<quandrell::test::TempFolder>();
     dir_ = scratch_->path();
     TestClip clip;
     clip.seconds = 3;
@@ -87,10 +87,10 @@ class TsMuxerProgram : public ::testing::Test {
     return r;
   }
 
-  static std::unique_ptr<ScratchFolder> scratch_;
+  static std::unique_ptr<quandrell::test::TempFolder> scratch_;
   static fs::path dir_;
 };
-std::unique_ptr<ScratchFolder> TsMuxerProgram::scratch_;
+std::unique_ptr<quandrell::test::TempFolder> TsMuxerProgram::scratch_;
 fs::path TsMuxerProgram::dir_;
 
 const char* kReferenceMeta =
