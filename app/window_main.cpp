@@ -65,6 +65,8 @@ int RunWindow(int argc, char** argv) {
   ui::qt::QtToolkit toolkit(model, callbacks);
   platform::RegistryStore store(platform::RegistryStore::DefaultPath());
   std::string storeError;
+  store.SetLockWait(platform::RegistryStore::kDefaultLockWait,
+                    [](const std::string& notice) { std::cerr << "Quandrell: " << notice << std::endl; });
   store.Open(storeError);
   platform::XdgOpener opener;
   platform::LogindPower power;

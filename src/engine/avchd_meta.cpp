@@ -86,8 +86,13 @@ std::string SubtitleLine(const App& app, const JobRun& run) {
 
 }  // namespace
 
-std::string AvchdMuxControl(const App& app, JobRun& run) {
-  const std::string chapters = ChapterOption(run.job);
-  return "MUXOPT --no-pcr-on-video-pid --new-audio-pes --avchd --vbr " + chapters + " --vbv-len=500\r\n" +
-         VideoLine(run) + AudioLine(run, run.job) + SubtitleLine(app, run);
+MuxControl AvchdMuxControl(const App& app, const JobRun& run) {
+  Job settled = run.job;
+  MuxControl control;
+  const std::string chapters = ChapterOption(settled);
+  control.text = "MUXOPT --no-pcr-on-video-pid --new-audio-pes --avchd --vbr " + chapters + " --vbv-len=500\r\n" +
+                 VideoLine(run) + AudioLine(run, settled) + SubtitleLine(app, run);
+  control.chapters = FixedText(settled.chapters);
+  control.audioCodecId = FixedText(settled.audioCodecId);
+  return control;
 }

@@ -8,6 +8,13 @@
 struct App;
 struct JobRun;
 
-// Settles the job's chapter list ("5" when it has no custom chapters)
-// and the codec of recoded audio ("A_AC3"), then gives the file's text.
-std::string AvchdMuxControl(const App& app, JobRun& run);
+struct MuxControl {
+  std::string text;
+  // What the file settles about the job, for the step to store: its
+  // chapter list ("5" when it has no custom chapters) and the codec of
+  // recoded audio ("A_AC3").
+  std::string chapters;
+  std::string audioCodecId;
+};
+
+MuxControl AvchdMuxControl(const App& app, const JobRun& run);

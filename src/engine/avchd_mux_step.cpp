@@ -47,7 +47,12 @@ bool RunTsMuxerStep(JobRun& run) {
   App& app = run.app;
   if (!BeginToolStep(run, JobTsMuxer, Label(run.job))) return false;
   const std::string control = run.files.MuxControl();
-  std::ofstream(control, std::ios::binary | std::ios::trunc) << AvchdMuxControl(app, run);
+  const MuxControl settled = AvchdMuxControl(app, run);
+  std::ofstream(control, std::ios::binary | std::ios::trunc) << settled.text;
+  StoreLearned(run, [&settled](Job& job) {
+    platform::CopyFixed(job.chapters, settled.chapters);
+    platform::CopyFixed(job.audioCodecId, settled.audioCodecId);
+  });
   const std::string output = platform::FixedText(run.job.outputPath);
   const std::string commandLine = "\"" + tools::ResolveTool("tsmuxer\\tsMuxeR.exe", app.programDir) + "\" \"" +
                                   control + "\" \"" + output + "\"";

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "engine/job_run.h"
+#include "engine/tool_runner.h"
 #include "platform/fixed_text.h"
 #include "queue/queue_control.h"
 #include "shell/app.h"
@@ -28,5 +29,6 @@ void FailJob(JobRun& run, const std::string& commandLine, int exitCode) {
     localtime_r(&now, &local);
     log << ErrorLogEntry(local, commandLine, exitCode);
   }
-  StartNextJob(app);
+  // A job halted because the store refused its state halts the queue.
+  if (PendingAbort(app) == AbortNone) StartNextJob(app);
 }

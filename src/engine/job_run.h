@@ -4,6 +4,7 @@
 // run still cleans up after a stop.
 
 #include <cstdint>
+#include <functional>
 
 #include "engine/job_files.h"
 #include "queue/job.h"
@@ -23,5 +24,13 @@ struct JobRun {
 };
 
 // Moves the job to `next` (refresh and save) when the state is still the
-// one this run gave it; false when someone else changed it meanwhile.
+// one this run gave it; false when someone else changed it meanwhile, or
+// when the store refused the new state (the job is then halted and the
+// user told).
 bool AdvanceState(JobRun& run, int32_t next);
+
+// The run is the only writer of its job's record besides the state word:
+// what a step learned (the frame count of a 3D film, the chapters and
+// audio codec the control file settled) is written here, under the lock
+// that copies of the record on other threads take.
+void StoreLearned(JobRun& run, const std::function<void(Job&)>& change);

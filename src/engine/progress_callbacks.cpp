@@ -8,14 +8,19 @@
 
 namespace {
 
-constexpr int kChunkBytes = 500;
+constexpr size_t kChunkBytes = 500;
 
-// What the tool printed since the last tick, at most 500 bytes of it;
-// nothing is carried over between ticks.
-std::string ReadChunk(App& app) {
-  const int available = app.tool.process.Peek();
-  if (available <= 0) return "";
-  return ChunkText(app.tool.process.Read(static_cast<size_t>(std::min(available, kChunkBytes))));
+// The tool's output is drained as it comes; each tick looks at what came
+// since the last one. The parsers take the first progress they find in a
+// chunk, so the chunk starts at the line end before the newest line: in a
+// burst, the newest value is the one shown. At most 500 bytes, as on
+// Windows; nothing is carried over between ticks.
+std::string NewestChunk(std::string_view output) {
+  size_t begin = 0;
+  if (const size_t last = output.find_last_not_of("\r\n"); last != std::string_view::npos)
+    if (const size_t end = output.find_last_of("\r\n", last); end != std::string_view::npos) begin = end;
+  begin = std::max(begin, output.size() - std::min(output.size(), kChunkBytes));
+  return ChunkText(output.substr(begin));
 }
 
 void Show(App& app, const ProgressReading& reading) {
@@ -29,15 +34,18 @@ void Show(App& app, const ProgressReading& reading) {
 ProgressReading ReadProgress(App& app, int32_t state, int frameCount) {
   switch (state) {
     case JobDemuxing: {
-      const ProgressReading reading = ReadEac3toChunk(ReadChunk(app));
-      if (reading.secondPass) SetProgressLabel(app, ProgressLabel(app) + " (2nd pass)...");
+      // The second pass is looked for in all that came since the last
+      // tick, so that a burst of output after it does not hide it.
+      const std::string output = app.tool.process.TakeOutput();
+      const ProgressReading reading = ReadEac3toChunk(NewestChunk(output));
+      if (SaysSecondPass(output)) SetProgressLabel(app, ProgressLabel(app) + " (2nd pass)...");
       return reading;
     }
     case JobX264Pass1:
     case JobX264Pass2:
     case JobX264Crf: return ReadX264Title(app.tool.process.ConsoleTitle(), frameCount);
-    case JobTsMuxer: return ReadTsMuxerChunk(ReadChunk(app));
-    case JobMkvMerge: return ReadMkvmergeChunk(ReadChunk(app));
+    case JobTsMuxer: return ReadTsMuxerChunk(NewestChunk(app.tool.process.TakeOutput()));
+    case JobMkvMerge: return ReadMkvmergeChunk(NewestChunk(app.tool.process.TakeOutput()));
     default: return {};
   }
 }
@@ -47,8 +55,13 @@ ProgressReading ReadProgress(App& app, int32_t state, int frameCount) {
 void ShowToolProgress(App& app) {
   const int slot = app.runningJob.load();
   if (slot < 0 || slot >= kQueueSlots) return;
-  const Job& job = app.queue[slot];
-  const ProgressReading reading = ReadProgress(app, LoadState(job), job.frameCount);
+  int frameCount;
+  {
+    // The pipeline may store a 3D film's frame count meanwhile.
+    std::lock_guard<std::mutex> lock(app.records);
+    frameCount = app.queue[slot].frameCount;
+  }
+  const ProgressReading reading = ReadProgress(app, LoadState(app.queue[slot]), frameCount);
   if (reading.show) Show(app, reading);
 }
 

@@ -1,10 +1,20 @@
 #include "engine/progress_parsers.h"
 
+#include <algorithm>
+
 #include "engine/leading_number.h"
 
 namespace {
 
 constexpr auto npos = std::string_view::npos;
+
+// A percentage on the bar's scale of 0 to 1000, or -1 for a number no
+// tool means (negative, over 100, not a number at all): whatever a tool
+// prints, the bar never shows nonsense and no conversion overflows.
+int PerMille(double percent) {
+  if (!(percent >= 0.0 && percent <= 100.0)) return -1;
+  return static_cast<int>(percent * 10);
+}
 
 // "<marker>12.5%": the text from the marker to the "%", and the number × 10.
 ProgressReading ReadPercent(std::string_view chunk, std::string_view marker) {
@@ -14,7 +24,7 @@ ProgressReading ReadPercent(std::string_view chunk, std::string_view marker) {
   const size_t percent = chunk.find('%', at + 2);
   if (percent == npos) return reading;
   const std::string_view text = chunk.substr(at, percent + 1 - at);
-  reading.value = static_cast<int>(LeadingDecimal(text.substr(marker.size())) * 10);
+  reading.value = std::max(PerMille(LeadingDecimal(text.substr(marker.size()))), 0);
   reading.show = reading.value != 0;
   reading.status = std::string(text);
   return reading;
@@ -28,10 +38,15 @@ int FramesValue(std::string_view title, int frameCount) {
   } else if ((p = title.find('4')) != npos) {
     q = title.find(' ', p + 2);
   }
-  if (p == npos || q == npos || frameCount == 0 || p + 2 > title.size()) return 0;
+  if (p == npos || q == npos || frameCount <= 0 || p + 2 > title.size()) return 0;
   std::string_view number = title.substr(p + 2);
   if (q > p + 2) number = number.substr(0, q - (p + 2));
-  return static_cast<int>(1000LL * LeadingInteger(number) / frameCount);
+  // The stored count is an estimate the encoder may pass; a count the job
+  // does not know (0 or less) shows 0.
+  const long frames = LeadingInteger(number);
+  if (frames <= 0) return 0;
+  if (frames >= frameCount) return 1000;
+  return static_cast<int>(1000LL * frames / frameCount);
 }
 
 int IndexerValue(std::string_view title) {
@@ -43,7 +58,7 @@ int IndexerValue(std::string_view title) {
   if (p == npos || q == npos) return 0;
   std::string_view number = text.substr(p + 1);
   if (q > p + 1) number = number.substr(0, q - 1 - (p + 1));  // the text ends before the "%]"
-  return static_cast<int>(LeadingDecimal(number) * 10);
+  return std::max(PerMille(LeadingDecimal(number)), 0);
 }
 
 }  // namespace
@@ -54,10 +69,12 @@ std::string ChunkText(std::string_view bytes) {
   return std::string(bytes.substr(0, bytes.find('\0')));
 }
 
+bool SaysSecondPass(std::string_view output) { return output.find("Starting 2nd pass") != npos; }
+
 ProgressReading ReadEac3toChunk(std::string_view chunk) {
   ProgressReading reading = ReadPercent(chunk, "process: ");
   if (reading.show) reading.status[0] = 'P';
-  reading.secondPass = chunk.find("Starting 2nd pass") != npos;
+  reading.secondPass = SaysSecondPass(chunk);
   return reading;
 }
 
@@ -72,7 +89,7 @@ ProgressReading ReadTsMuxerChunk(std::string_view chunk) {
   const size_t t = line.find('t');
   if (t == npos) return reading;
   line = line.substr(0, t + 2);
-  reading.value = static_cast<int>(LeadingDecimal(line) * 10);
+  reading.value = std::max(PerMille(LeadingDecimal(line)), 0);
   reading.show = reading.value != 0;
   reading.status = std::string(line);
   return reading;

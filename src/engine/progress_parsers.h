@@ -16,6 +16,8 @@ struct ProgressReading {
 // the string end, and the text stops at a zero byte.
 std::string ChunkText(std::string_view bytes);
 
+// eac3to's notice that it began its second pass.
+bool SaysSecondPass(std::string_view output);
 // "process: 45%" shows "Process: 45%" and 450; "Starting 2nd pass" is noted.
 ProgressReading ReadEac3toChunk(std::string_view chunk);
 // "Progress: 45%" shows "Progress: 45%" and 450.

@@ -49,8 +49,10 @@ int FrameCountFromLog(const std::string& logPath) {
   while (std::getline(log, line)) {
     line.resize(std::min(line.size(), kLogLineLength));
     if (line.rfind("Video track", 0) != 0) continue;
-    if (auto at = line.find("contains "); at != std::string::npos)
-      return static_cast<int>(LeadingInteger(std::string_view(line).substr(at + 9)));
+    if (auto at = line.find("contains "); at != std::string::npos) {
+      const long frames = LeadingInteger(std::string_view(line).substr(at + 9));
+      return frames >= 1 && frames <= kMaxFrames ? static_cast<int>(frames) : -1;
+    }
   }
   return -1;
 }
@@ -76,8 +78,7 @@ std::string ScriptText(const App& app, const JobRun& run) {
          std::to_string(job.frameCount) + ")" + fps + SubtitleFilter(run) + "\nreturn StackHorizontal(" + halves + ")\n";
 }
 
-void PrepareStereo(JobRun& run) {
-  if (const int frames = FrameCountFromLog(run.files.DemuxLog()); frames >= 0) run.job.frameCount = frames;
+void PrepareStereo(const JobRun& run) {
   WriteText(run.files.DecoderConfig(), DecoderConfigText(run));
   if (!FileExists(run.files.Script())) WriteText(run.files.Script(), ScriptText(run.app, run));
 }

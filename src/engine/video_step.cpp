@@ -55,7 +55,11 @@ bool RunPass(JobRun& run, X264Pass pass) {
 bool RunVideoStep(JobRun& run) {
   const Job& job = run.job;
   if (job.videoCopy) return true;
-  if (Is3d(job)) PrepareStereo(run);
+  if (Is3d(job)) {
+    if (const int frames = FrameCountFromLog(run.files.DemuxLog()); frames > 0)
+      StoreLearned(run, [frames](Job& learned) { learned.frameCount = frames; });
+    PrepareStereo(run);
+  }
   if (IsMkvJob(job)) return FileExists(run.files.Encoded()) || RunPass(run, X264Pass::ConstantQuality);
   if (!FileExists(run.files.Stats()) && !RunPass(run, X264Pass::First)) return false;
   return FileExists(run.files.Encoded()) || RunPass(run, X264Pass::Second);

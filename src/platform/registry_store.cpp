@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <thread>
 
 namespace platform {
 
@@ -36,6 +37,28 @@ const char* kSchema =
     " key TEXT NOT NULL, name TEXT NOT NULL, type INTEGER NOT NULL, data BLOB NOT NULL,"
     " PRIMARY KEY (key, name))";
 
+// Other programs may make the table: without one value per key and name
+// every save would add rows beside the old ones.
+const char* kShapeCheck =
+    "SELECT (SELECT count(*) FROM pragma_table_info('registry_values')"
+    "        WHERE name IN ('key', 'name', 'type', 'data')) = 4"
+    " AND (SELECT count(*) FROM pragma_index_list('registry_values') AS i"
+    "      WHERE i.\"unique\" AND NOT i.partial AND"
+    "      (SELECT group_concat(name) FROM (SELECT name FROM pragma_index_info(i.name) ORDER BY seqno))"
+    "      IN ('key,name', 'name,key')) > 0";
+
+const char* kTableExists = "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'registry_values'";
+
+bool Answers(sqlite3* db, const char* sql) {
+  Statement s(db, sql);
+  return s && sqlite3_step(s.get()) == SQLITE_ROW && sqlite3_column_int(s.get(), 0) == 1;
+}
+
+std::string Seconds(std::chrono::milliseconds wait) {
+  const auto tenths = (wait.count() + 50) / 100;
+  return std::to_string(tenths / 10) + (tenths % 10 ? "." + std::to_string(tenths % 10) : "") + " s";
+}
+
 }  // namespace
 
 std::string RegistryStore::DefaultPath() {
@@ -57,24 +80,72 @@ RegistryStore::~RegistryStore() {
 }
 
 bool RegistryStore::Exec(const char* sql) {
-  return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+  return Done(sqlite3_exec(db_, sql, nullptr, nullptr, nullptr));
 }
 
-bool RegistryStore::Open(std::string& error) {
+bool RegistryStore::Fail(const std::string& why) {
+  lastError_ = why;
+  return false;
+}
+
+// Notes why a statement failed; a lock held past the wait says so.
+bool RegistryStore::Done(int rc) {
+  if (rc == SQLITE_OK || rc == SQLITE_DONE || rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+    return Fail("another program holds it locked (waited " + Seconds(lockWait_) + ")");
+  return Fail(db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc));
+}
+
+int RegistryStore::OnBusy(void* context, int attempt) {
+  auto* store = static_cast<RegistryStore*>(context);
+  const auto now = std::chrono::steady_clock::now();
+  if (attempt == 0) {
+    store->busySince_ = now;
+    if (store->lockNotice_)
+      store->lockNotice_("The settings store " + store->path_ + " is locked by another program; waiting up to " +
+                         Seconds(store->lockWait_) + ".");
+  }
+  if (now - store->busySince_ >= store->lockWait_) return 0;
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  return 1;
+}
+
+void RegistryStore::SetLockWait(std::chrono::milliseconds wait, std::function<void(const std::string&)> notice) {
   Lock lock(mutex_);
+  lockWait_ = wait;
+  lockNotice_ = std::move(notice);
+}
+
+std::string RegistryStore::LastError() const {
+  Lock lock(mutex_);
+  return db_ ? lastError_ : "it is not in use";
+}
+
+bool RegistryStore::Open(std::string& error, StoreAccess access) {
+  Lock lock(mutex_);
+  const bool readOnly = access == StoreAccess::ReadOnly;
   std::error_code ec;
-  std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ec);
+  if (readOnly && !std::filesystem::exists(path_, ec)) return true;  // nothing stored yet
+  if (!readOnly) std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ec);
   sqlite3* db = nullptr;
-  int rc = sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
-  if (rc == SQLITE_OK && sqlite3_db_readonly(db, "main") == 1) rc = SQLITE_READONLY;
+  const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) | SQLITE_OPEN_FULLMUTEX;
+  int rc = sqlite3_open_v2(path_.c_str(), &db, flags, nullptr);
+  if (rc == SQLITE_OK && !readOnly && sqlite3_db_readonly(db, "main") == 1) rc = SQLITE_READONLY;
   db_ = db;
+  std::string why;
+  if (rc == SQLITE_OK) sqlite3_busy_handler(db_, &RegistryStore::OnBusy, this);
   // The first statements are where a damaged file shows itself.
-  if (rc == SQLITE_OK) sqlite3_busy_timeout(db_, 5000);
-  if (rc == SQLITE_OK && !(Exec("PRAGMA journal_mode=WAL") && Exec("PRAGMA synchronous=FULL") && Exec(kSchema)))
-    rc = sqlite3_errcode(db_);
-  if (rc == SQLITE_OK) return true;
-  error = "The settings store " + path_ + " cannot be used (" + sqlite3_errstr(rc) +
-          "). Quandrell runs with default settings and will not change that file.";
+  if (rc == SQLITE_OK && !readOnly &&
+      !(Exec("PRAGMA journal_mode=WAL") && Exec("PRAGMA synchronous=FULL") && Exec(kSchema)))
+    why = lastError_;
+  if (rc == SQLITE_OK && why.empty() && (!readOnly || Answers(db_, kTableExists)) && !Answers(db_, kShapeCheck))
+    why = "its table registry_values is not of the expected shape: it needs the columns key, name, type and "
+          "data, and the primary key (key, name)";
+  if (rc != SQLITE_OK) why = sqlite3_errstr(rc);
+  if (why.empty()) return true;
+  error = "The settings store " + path_ + " cannot be used (" + why +
+          "). Quandrell runs with default settings and will not change that file; the queue is kept only "
+          "while Quandrell runs.";
   sqlite3_close(db_);
   db_ = nullptr;
   return false;
@@ -133,16 +204,16 @@ ReadStatus RegistryStore::ReadDword(const std::string& key, const std::string& n
 bool RegistryStore::Write(const std::string& key, const std::string& name, uint32_t type,
                           const void* data, size_t size) {
   Lock lock(mutex_);
-  if (!db_) return false;
+  if (!db_) return Fail("it is not in use");
   Statement s(db_, "INSERT OR REPLACE INTO registry_values (key, name, type, data) VALUES (?1, ?2, ?3, ?4)");
-  if (!s) return false;
+  if (!s) return Done(sqlite3_errcode(db_));
   s.Text(1, key);
   s.Text(2, name);
   sqlite3_bind_int64(s.get(), 3, type);
   // An empty blob still has to be a blob, never NULL.
   static const uint8_t kNothing = 0;
   sqlite3_bind_blob(s.get(), 4, size ? data : &kNothing, static_cast<int>(size), SQLITE_TRANSIENT);
-  return sqlite3_step(s.get()) == SQLITE_DONE;
+  return Done(sqlite3_step(s.get()));
 }
 
 bool RegistryStore::WriteString(const std::string& key, const std::string& name, const std::string& text) {
@@ -158,12 +229,12 @@ bool RegistryStore::WriteDword(const std::string& key, const std::string& name, 
 
 bool RegistryStore::Delete(const std::string& key, const std::string& name) {
   Lock lock(mutex_);
-  if (!db_) return false;
+  if (!db_) return Fail("it is not in use");
   Statement s(db_, "DELETE FROM registry_values WHERE key = ?1 AND name = ?2");
-  if (!s) return false;
+  if (!s) return Done(sqlite3_errcode(db_));
   s.Text(1, key);
   s.Text(2, name);
-  return sqlite3_step(s.get()) == SQLITE_DONE;
+  return Done(sqlite3_step(s.get()));
 }
 
 RegistryStore::Transaction::Transaction(RegistryStore& store) : store_(store), lock_(store.mutex_) {
@@ -178,8 +249,9 @@ bool RegistryStore::Transaction::Commit() {
   if (!open_) return false;
   open_ = false;
   if (store_.Exec("COMMIT")) return true;
+  const std::string why = store_.lastError_;
   store_.Exec("ROLLBACK");
-  return false;
+  return store_.Fail(why);
 }
 
 }  // namespace platform

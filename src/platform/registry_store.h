@@ -3,7 +3,9 @@
 // values of a type (text, binary, 32-bit integer). One SQLite database per
 // user; its table layout is a public interface other programs may use.
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -19,6 +21,8 @@ inline constexpr const char* kQuandrellKey = "HKEY_CURRENT_USER\\Software\\Quand
 
 enum class ReadStatus { Ok, Missing, TooLong, Unavailable };
 
+enum class StoreAccess { ReadWrite, ReadOnly };
+
 class RegistryStore {
  public:
   // ${XDG_CONFIG_HOME:-$HOME/.config}/Quandrell/registry.db
@@ -29,12 +33,21 @@ class RegistryStore {
   RegistryStore(const RegistryStore&) = delete;
   RegistryStore& operator=(const RegistryStore&) = delete;
 
-  // Opens or creates the database. On failure (unreadable or damaged file)
-  // returns false with a message; the store then reads nothing and writes
-  // nothing, so the damaged file is left as it is.
-  bool Open(std::string& error);
+  // Opens or creates the database. On failure (unreadable or damaged
+  // file, a table of another shape) returns false with a message; the
+  // store then reads nothing and writes nothing, so the file is left as it
+  // is. ReadOnly opens an existing file for reading only and creates
+  // nothing: a missing file reads as an empty store.
+  bool Open(std::string& error, StoreAccess access = StoreAccess::ReadWrite);
   bool Available() const { return db_ != nullptr; }
   const std::string& Path() const { return path_; }
+
+  // Another program holding the write lock is waited for at most `wait`
+  // per write; `notice` hears once per wait that it is waited for.
+  static constexpr std::chrono::milliseconds kDefaultLockWait{5000};
+  void SetLockWait(std::chrono::milliseconds wait, std::function<void(const std::string&)> notice);
+  // Why the last write, delete or transaction failed.
+  std::string LastError() const;
 
   bool KeyExists(const std::string& key);
   // Reads as the registry does with a buffer of `capacity` bytes: a value
@@ -58,6 +71,9 @@ class RegistryStore {
    public:
     explicit Transaction(RegistryStore& store);
     ~Transaction();  // rolls back unless committed
+    // False when the transaction could not begin: write nothing then, or
+    // the writes would land one by one.
+    bool Ok() const { return open_; }
     bool Commit();
 
    private:
@@ -68,10 +84,17 @@ class RegistryStore {
 
  private:
   bool Exec(const char* sql);
+  bool Fail(const std::string& why);
+  bool Done(int rc);
+  static int OnBusy(void* store, int attempt);
 
   std::string path_;
   sqlite3* db_ = nullptr;
-  std::recursive_mutex mutex_;
+  mutable std::recursive_mutex mutex_;
+  std::string lastError_;
+  std::chrono::milliseconds lockWait_ = kDefaultLockWait;
+  std::function<void(const std::string&)> lockNotice_;
+  std::chrono::steady_clock::time_point busySince_;
 };
 
 }  // namespace platform

@@ -5,6 +5,8 @@
 
 #include <thread>
 
+#include "platform/spawn_defaults.h"
+
 extern char** environ;
 
 namespace platform {
@@ -14,7 +16,8 @@ void XdgOpener::Open(const std::string& target) {
   std::string program = "xdg-open";
   char* argv[] = {program.data(), const_cast<char*>(target.c_str()), nullptr};
   pid_t pid = 0;
-  if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv, environ) != 0) return;
+  const SpawnDefaults defaults;
+  if (posix_spawnp(&pid, "xdg-open", nullptr, defaults.get(), argv, environ) != 0) return;
   // Reap it whenever it ends, without holding anyone up.
   std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
 }

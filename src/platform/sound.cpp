@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/spawn_defaults.h"
 #include "tools/tool_paths.h"
 
 extern char** environ;
@@ -24,7 +25,8 @@ void CommandSoundPlayer::PlayFile(const std::string& path) {
     std::vector<char*> argv = {const_cast<char*>(player.c_str()), const_cast<char*>(path.c_str()),
                                nullptr};
     pid_t pid = 0;
-    if (posix_spawn(&pid, player.c_str(), nullptr, nullptr, argv.data(), environ) == 0)
+    const SpawnDefaults defaults;
+    if (posix_spawn(&pid, player.c_str(), nullptr, defaults.get(), argv.data(), environ) == 0)
       waitpid(pid, nullptr, 0);
   }).detach();
 }

@@ -31,7 +31,7 @@ void EndJobState(Job& job, int32_t to) {
 
 // Stop and cancel: the tool ends, the job takes its new state and the
 // queue goes idle; the pipeline sees the request when its wait ends.
-void EndRunningJob(App& app, AbortRequest abort, int32_t to) {
+void EndRunningJob(App& app, AbortRequest abort, int32_t to, bool save = true) {
   app.tool.abortRequest = abort;
   TerminateRunningTool(app);
   // The queue is idle before the redraw, so the job's buttons follow its
@@ -40,7 +40,7 @@ void EndRunningJob(App& app, AbortRequest abort, int32_t to) {
   if (slot >= 0) {
     EndJobState(app.queue[slot], to);
     RedrawQueue(app);
-    SaveQueue(app);
+    if (save) SaveQueue(app);
   }
   ShowQueueRunning(app, false);
   ResetStatusDisplay(app);
@@ -78,6 +78,8 @@ void StartJobs(App& app) {
 }
 
 void StopRunningJob(App& app) { EndRunningJob(app, AbortStop, JobStopped); }
+
+void HaltRunningJob(App& app) { EndRunningJob(app, AbortStop, JobStopped, false); }
 
 void CancelRunningJob(App& app) { EndRunningJob(app, AbortCancel, JobCanceled); }
 

@@ -11,6 +11,10 @@ void StartNextJob(App& app);
 void StartJobs(App& app);
 // The running job back to stopped: its tool ends, the queue is saved.
 void StopRunningJob(App& app);
+// The store refused the running job's new state: the job stops as by Stop
+// Jobs, without another save (the state the store holds resumes it the
+// same way).
+void HaltRunningJob(App& app);
 // The running job cancelled: as a stop, and its temporary files go.
 void CancelRunningJob(App& app);
 // Progress bar at 0 labelled "Idle", empty status line.

@@ -3,6 +3,7 @@
 #include "queue/job_lines.h"
 #include "queue/queue_buttons.h"
 #include "queue/queue_selection.h"
+#include "queue/queue_store.h"
 #include "shell/app.h"
 #include "uir_ids.h"
 
@@ -15,7 +16,7 @@ struct QueueFlags {
 };
 
 void AddJobLines(App& app, int slot) {
-  const Job& job = app.queue[slot];
+  const Job job = SnapshotJob(app, slot);
   const int line = app.ui.InsertTreeItem(app.mainPanel, PANEL_COLA2, ui::VAL_SIBLING, -1, ui::VAL_LAST,
                                          JobLine(job), slot);
   for (const std::string& detail : DetailLines(job))

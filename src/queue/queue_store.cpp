@@ -6,6 +6,7 @@
 
 #include "queue/stored_job.h"
 #include "shell/app.h"
+#include "shell/store_errors.h"
 
 namespace {
 
@@ -28,10 +29,12 @@ Job ReadJob(platform::RegistryStore& store, int slot) {
   return job;
 }
 
-// The pipeline thread may change the running job's state meanwhile: the
-// state word is read whole, the rest as it is now.
-Job Snapshot(const Job& job) {
+}  // namespace
+
+Job SnapshotJob(const App& app, int slot) {
+  const Job& job = app.queue[slot];
   Job copy;
+  std::lock_guard<std::mutex> lock(app.records);
   copy.state = LoadState(job);
   constexpr size_t kRest = sizeof(Job) - sizeof(Job::state);
   std::memcpy(reinterpret_cast<char*>(&copy) + sizeof(Job::state),
@@ -39,19 +42,26 @@ Job Snapshot(const Job& job) {
   return copy;
 }
 
-}  // namespace
-
-// One transaction: a crash never leaves half a queue behind.
-void SaveQueue(App& app) {
+// One transaction: a crash never leaves half a queue behind, and a
+// transaction that cannot begin writes nothing.
+bool StoreQueue(App& app) {
+  if (!app.store.Available()) return true;
   platform::RegistryStore::Transaction transaction(app.store);
-  for (int slot = 0; slot < kQueueSlots; ++slot) {
-    const Job copy = Snapshot(app.queue[slot]);
-    if (IsStoredState(copy.state))
-      app.store.Write(kQuandrellKey, ValueName(slot), platform::REG_BINARY, &copy, sizeof(Job));
-    else
-      app.store.Delete(kQuandrellKey, ValueName(slot));
+  bool ok = transaction.Ok();
+  for (int slot = 0; ok && slot < kQueueSlots; ++slot) {
+    const Job copy = SnapshotJob(app, slot);
+    ok = IsStoredState(copy.state)
+             ? app.store.Write(kQuandrellKey, ValueName(slot), platform::REG_BINARY, &copy, sizeof(Job))
+             : app.store.Delete(kQuandrellKey, ValueName(slot));
   }
-  transaction.Commit();
+  return ok && transaction.Commit();
+}
+
+bool SaveQueue(App& app) {
+  if (StoreQueue(app)) return true;
+  TellStoreFailure(app, "The queue could not be saved. It stays as shown until Quandrell ends; the next start "
+                        "shows the queue last saved.");
+  return false;
 }
 
 void LoadQueue(App& app) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "engine/pipeline.h"
@@ -49,6 +50,12 @@ struct App {
 
   JobQueue queue{};
   std::atomic<int> runningJob{-1};
+  // The pipeline is the only writer of the running job's record (besides
+  // its state word); it writes what a step learned under this lock, and
+  // whoever copies a record on another thread copies it under the lock.
+  mutable std::mutex records;
+  // Saves the store refused this run (--run ends with exit code 1).
+  std::atomic<int> storeFailures{0};
   RunningTool tool;
   // Queue control hands each picked job to this: the engine's run, unless
   // a test plays the engine's part itself.

@@ -9,6 +9,7 @@
 #include "shell/app.h"
 #include "shell/product.h"
 #include "shell/settings_fields.h"
+#include "shell/store_errors.h"
 #include "uir_ids.h"
 
 namespace {
@@ -36,37 +37,25 @@ void ReadValues(App& app, bool& crfMissing, bool& scrapeMissing) {
   }
 }
 
+// One save after all repairs: a store that refuses it is told once.
 void Repair(App& app, bool crfMissing, bool scrapeMissing) {
   Settings& s = app.settings;
-  if (s.CustomMedia == 0) {
-    s.CustomMedia = 8000;
-    SaveSettings(app);
-  }
-  if (s.Preset[0] == '\0') {
-    platform::CopyFixed(s.Preset, "medium");
-    SaveSettings(app);
-  }
-  if (s.SoundPath[0] == '\0') {
-    platform::CopyFixed(s.SoundPath, DefaultSoundPath(app.programDir));
-    SaveSettings(app);
-  }
-  if (s.FontName[0] == '\0') {
-    SetDefaultFont(s);
-    SaveSettings(app);
-  }
-  if (s.Version[0] == '\0') {  // written by an older program
+  bool repaired = false;
+  auto repair = [&repaired](bool needed) {
+    repaired = repaired || needed;
+    return needed;
+  };
+  if (repair(s.CustomMedia == 0)) s.CustomMedia = 8000;
+  if (repair(s.Preset[0] == '\0')) platform::CopyFixed(s.Preset, "medium");
+  if (repair(s.SoundPath[0] == '\0')) platform::CopyFixed(s.SoundPath, DefaultSoundPath(app.programDir));
+  if (repair(s.FontName[0] == '\0')) SetDefaultFont(s);
+  if (repair(s.Version[0] == '\0')) {  // written by an older program
     s.ForcedSubtitle = 1;
     s.NoSubtitle = 0;
-    SaveSettings(app);
   }
-  if (crfMissing) {
-    s.CRF = 20;
-    SaveSettings(app);
-  }
-  if (scrapeMissing) {
-    s.Scrape = 1;
-    SaveSettings(app);
-  }
+  if (repair(crfMissing)) s.CRF = 20;
+  if (repair(scrapeMissing)) s.Scrape = 1;
+  if (repaired) SaveSettings(app);
 }
 
 void CreateFolder(const char* path) {
@@ -93,12 +82,17 @@ void LoadSettings(App& app) {
   app.ui.ReplaceListItem(app.mainPanel, PANEL_MEDIA, 5, label, app.settings.CustomMedia * 1000000.0);
 }
 
-void SaveSettings(App& app) {
+bool SaveSettings(App& app) {
   platform::CopyFixed(app.settings.Version, kProductVersion);
+  if (!app.store.Available()) return true;  // the user was told at start
   platform::RegistryStore::Transaction transaction(app.store);
+  bool ok = transaction.Ok();
   for (const SettingField& f : SettingFieldsInWriteOrder(app.settings)) {
-    if (f.text) app.store.WriteString(kQuandrellKey, f.name, std::string(f.text, strnlen(f.text, f.capacity)));
-    else app.store.WriteDword(kQuandrellKey, f.name, *f.number);
+    if (!ok) break;
+    ok = f.text ? app.store.WriteString(kQuandrellKey, f.name, std::string(f.text, strnlen(f.text, f.capacity)))
+                : app.store.WriteDword(kQuandrellKey, f.name, *f.number);
   }
-  transaction.Commit();
+  if (ok && transaction.Commit()) return true;
+  TellStoreFailure(app, "The settings could not be saved. They apply until Quandrell ends.");
+  return false;
 }

@@ -8,5 +8,6 @@ struct App;
 // output folders, reads the client identifier and labels the custom media
 // entry of the main window.
 void LoadSettings(App& app);
-// Writes every value, "Version" set to this program's version.
-void SaveSettings(App& app);
+// Writes every value, "Version" set to this program's version, in one
+// transaction; a failure is told to the user and gives false.
+bool SaveSettings(App& app);

@@ -2,6 +2,8 @@
 
 #include <signal.h>
 
+#include <atomic>
+
 #include "online/banner.h"
 #include "online/version_check.h"
 #include "platform/session_signals.h"
@@ -32,7 +34,12 @@ int RunMainWindow(App& app, platform::SingleInstance& instance, const std::strin
   // From here on the end of the session closes whatever is shown, the
   // refusal of a second copy included.
   platform::SessionSignals session;
-  session.Start({SIGTERM, SIGHUP, SIGINT}, [&app](int) {
+  // A signal that comes while a popup shows before the event loop runs
+  // (the store's error) is handled in the popup's own loop; the loop must
+  // then not start at all.
+  std::atomic<bool> ending{false};
+  session.Start({SIGTERM, SIGHUP, SIGINT}, [&app, &ending](int) {
+    ending = true;
     app.ui.PostDeferredCall([&app] {
       if (app.mainPanel > 0) EndSession(app);
       else app.ui.QuitUserInterface(0);
@@ -52,7 +59,7 @@ int RunMainWindow(App& app, platform::SingleInstance& instance, const std::strin
   RefreshBanner(app);
   const int bannerTimer = app.ui.NewTimer(kBannerInterval, [&app] { RefreshBanner(app); });
   StartVersionCheck(app);
-  app.ui.RunUserInterface();
+  if (!ending) app.ui.RunUserInterface();
   session.Stop();
   app.ui.DiscardTimer(bannerTimer);
   return 0;

@@ -39,7 +39,9 @@ class TerminalRun {
     report_.Update();
     report_.Summary();
     if (stopped_) return ExitStoppedBySignal;
-    return report_.failed() > 0 ? ExitJobFailed : ExitAllFinished;
+    // A save the store refused was told on standard error; the queue did
+    // not go on as it should.
+    return report_.failed() > 0 || app_.storeFailures > 0 ? ExitJobFailed : ExitAllFinished;
   }
 
  private:

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <signal.h>
-#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,8 +17,23 @@ namespace {
 constexpr auto kKillGrace = std::chrono::seconds(2);
 constexpr auto kPollStep = std::chrono::milliseconds(10);
 
+// The program blocks the session signals in every thread and the child
+// inherits that mask (and any ignored signal) across exec: a tool would
+// never see Stop's SIGTERM. Dispositions go first, so that a signal
+// pending in the mask never meets a handler of ours.
+void DefaultSignals() {
+  struct sigaction byDefault {};
+  byDefault.sa_handler = SIG_DFL;
+  sigemptyset(&byDefault.sa_mask);
+  for (int signal = 1; signal < NSIG; ++signal) sigaction(signal, &byDefault, nullptr);
+  sigset_t none;
+  sigemptyset(&none);
+  sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
 // Runs in the child between fork and exec: only async-signal-safe calls.
 [[noreturn]] void ExecChild(char* const* argv, int outFd, int errFd, int reportFd, bool idle) {
+  DefaultSignals();
   setpgid(0, 0);
   if (idle) setpriority(PRIO_PROCESS, 0, 19);
   int devNull = open("/dev/null", O_RDWR);
@@ -45,7 +59,7 @@ ChildProcess::~ChildProcess() {
     Terminate();
     Wait();
   }
-  ClosePipes();
+  FinishReading();
 }
 
 bool ChildProcess::Start(const ProcessOptions& options, std::string& error) {
@@ -74,10 +88,12 @@ bool ChildProcess::Start(const ProcessOptions& options, std::string& error) {
   const int childOut = out[1] >= 0 ? out[1] : logFd;
   const int childErr = err[1] >= 0 ? err[1] : logFd;
 
+  FinishReading();
   {
     std::lock_guard<std::mutex> lock(titleMutex_);
     title_.clear();
   }
+  output_.Clear();
   terminateRequested_ = false;
   pid_t pid = fork();
   if (pid < 0) return fail(std::string("cannot start a process: ") + strerror(errno));
@@ -100,39 +116,19 @@ bool ChildProcess::Start(const ProcessOptions& options, std::string& error) {
     error = "cannot start " + options.argv[0] + ": " + strerror(childErrno);
     return false;
   }
-  {
-    std::lock_guard<std::mutex> lock(pipeMutex_);
-    stdoutFd_ = out[0];
-  }
   pid_ = pid;
   running_ = true;
-  if (err[0] >= 0) stderrReader_ = std::thread(&ChildProcess::ReadStderr, this, err[0]);
+  if (out[0] >= 0) {
+    outputOpen_ = true;
+    stdoutReader_.Start(out[0], [this](std::string_view bytes) { output_.Append(bytes); });
+  }
+  if (err[0] >= 0) stderrReader_.Start(err[0], [this](std::string_view bytes) { statusLines_.Feed(bytes); });
   return true;
 }
 
-int ChildProcess::Peek() {
-  std::lock_guard<std::mutex> lock(pipeMutex_);
-  if (stdoutFd_ < 0) return -1;
-  int available = 0;
-  if (ioctl(stdoutFd_, FIONREAD, &available) != 0) return -1;
-  return available;
-}
+int ChildProcess::Peek() const { return outputOpen_ ? static_cast<int>(output_.Size()) : -1; }
 
-std::string ChildProcess::Read(size_t count) {
-  std::lock_guard<std::mutex> lock(pipeMutex_);
-  std::string data;
-  if (stdoutFd_ < 0) return data;
-  data.resize(count);
-  size_t have = 0;
-  while (have < count) {
-    ssize_t n = read(stdoutFd_, data.data() + have, count - have);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    have += static_cast<size_t>(n);
-  }
-  data.resize(have);
-  return data;
-}
+std::string ChildProcess::TakeOutput() { return output_.Take(); }
 
 int ChildProcess::Wait() {
   const pid_t pid = pid_.load();
@@ -150,8 +146,7 @@ int ChildProcess::Wait() {
   running_ = false;
   // What the tool started and left behind goes with it when it was stopped.
   if (terminateRequested_) kill(-pid, SIGKILL);
-  if (stderrReader_.joinable()) stderrReader_.join();
-  ClosePipes();
+  FinishReading();
   if (WIFEXITED(status)) return WEXITSTATUS(status);
   if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
   return -1;
@@ -169,39 +164,22 @@ std::string ChildProcess::ConsoleTitle() {
   return title_;
 }
 
-void ChildProcess::ReadStderr(int fd) {
-  std::string line;
-  char buffer[4096];
-  // Only progress lines reach the title, as on Windows: the indexers'
-  // lines as they are, the encoder's status ("[12.3%] 123/1000 frames, ...")
-  // after the program name. Notices and warnings do not.
-  auto keep = [this](const std::string& text) {
-    const bool indexer = text.rfind("ffms [", 0) == 0 || text.rfind("lavf [", 0) == 0;
-    const bool status = !text.empty() && (text[0] == '[' || (text[0] >= '0' && text[0] <= '9'));
-    if (!indexer && !status) return;
-    std::lock_guard<std::mutex> lock(titleMutex_);
-    title_ = ((indexer ? "" : "x264 ") + text).substr(0, 199);
-  };
-  for (;;) {
-    ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    for (ssize_t i = 0; i < n; ++i) {
-      if (buffer[i] == '\r' || buffer[i] == '\n') {
-        keep(line);
-        line.clear();
-      } else {
-        line += buffer[i];
-      }
-    }
-  }
-  keep(line);
-  close(fd);
+// Only progress lines reach the title, as on Windows: the indexers' lines
+// as they are, the encoder's status ("[12.3%] 123/1000 frames, ...") after
+// the program name. Notices and warnings do not.
+void ChildProcess::KeepStatusLine(std::string_view text) {
+  const bool indexer = text.substr(0, 6) == "ffms [" || text.substr(0, 6) == "lavf [";
+  const bool status = !text.empty() && (text[0] == '[' || (text[0] >= '0' && text[0] <= '9'));
+  if (!indexer && !status) return;
+  std::lock_guard<std::mutex> lock(titleMutex_);
+  title_ = ((indexer ? "" : "x264 ") + std::string(text.substr(0, 199))).substr(0, 199);
 }
 
-void ChildProcess::ClosePipes() {
-  std::lock_guard<std::mutex> lock(pipeMutex_);
-  CloseFd(stdoutFd_);
+void ChildProcess::FinishReading() {
+  stdoutReader_.Finish();
+  stderrReader_.Finish();
+  statusLines_.Flush();
+  outputOpen_ = false;
 }
 
 }  // namespace tools

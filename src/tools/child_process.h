@@ -7,8 +7,11 @@
 #include <atomic>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "tools/line_splitter.h"
+#include "tools/output_buffer.h"
+#include "tools/pipe_reader.h"
 
 namespace tools {
 
@@ -34,18 +37,22 @@ class ChildProcess {
   bool Start(const ProcessOptions& options, std::string& error);
   pid_t Pid() const { return pid_.load(); }
 
-  // Bytes waiting in the output pipe without blocking; -1 when there is
-  // no pipe, it is closed or the query fails.
-  int Peek();
-  // Reads up to `count` bytes from the output pipe (fewer at its end).
-  std::string Read(size_t count);
+  // The piped standard output is drained as it comes, so the tool never
+  // waits for its reader; the newest kOutputLimit bytes of it are kept
+  // until taken. Peek: the bytes kept; -1 when there is no pipe or the
+  // tool has ended.
+  static constexpr size_t kOutputLimit = 64 * 1024;
+  int Peek() const;
+  // What was kept, oldest first; nothing is kept afterwards.
+  std::string TakeOutput();
 
   // Blocks until the child has ended; returns its exit code, or 128 plus
   // the signal that ended it. Closes the pipes afterwards.
   int Wait();
 
   // Ends the child and its process group: SIGTERM, then SIGKILL to what
-  // is left after a short grace. Harmless when the child has ended.
+  // is left after a short grace (Wait sends it). Harmless when the child
+  // has ended.
   void Terminate();
 
   // x264 shows its progress in its console title on Windows; here the
@@ -54,15 +61,17 @@ class ChildProcess {
   std::string ConsoleTitle();
 
  private:
-  void ReadStderr(int fd);
-  void ClosePipes();
+  void KeepStatusLine(std::string_view line);
+  void FinishReading();
 
   std::atomic<pid_t> pid_{0};
   std::atomic<bool> running_{false};
   std::atomic<bool> terminateRequested_{false};
-  std::mutex pipeMutex_;
-  int stdoutFd_ = -1;
-  std::thread stderrReader_;
+  std::atomic<bool> outputOpen_{false};
+  OutputBuffer output_{kOutputLimit};
+  PipeReader stdoutReader_;
+  PipeReader stderrReader_;
+  LineSplitter statusLines_{[this](std::string_view line) { KeepStatusLine(line); }};
   std::mutex titleMutex_;
   std::string title_;
 };

@@ -20,7 +20,7 @@ using namespace std::chrono_literals;
 std::string ReadFor(tools::ChildProcess& child, std::chrono::milliseconds wait) {
   std::string text;
   for (auto end = std::chrono::steady_clock::now() + wait; std::chrono::steady_clock::now() < end;) {
-    if (const int n = child.Peek(); n > 0) text += child.Read(static_cast<size_t>(n));
+    if (child.Peek() > 0) text += child.TakeOutput();
     std::this_thread::sleep_for(20ms);
   }
   return text;

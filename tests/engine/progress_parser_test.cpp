@@ -131,6 +131,46 @@ TEST(Eac3toChunk, ProcessPercentagesAndTheSecondPass) {
   EXPECT_FALSE(ReadEac3toChunk(Chunk("process: 0%\r\n")).show);
 }
 
+// What hostile or broken tools print: numbers past any range, a job whose
+// stored frame count is unknown. Each once gave a nonsense percentage, or
+// undefined behaviour and a SIGFPE that left the tool running.
+struct HostileCase {
+  const char* what;
+  ProgressReading (*read)(std::string_view text, int frameCount);
+  std::string text;
+  int frameCount;
+  bool show;
+  int value;
+};
+
+ProgressReading Eac3to(std::string_view text, int) { return ReadEac3toChunk(Chunk(std::string(text))); }
+ProgressReading Mkvmerge(std::string_view text, int) { return ReadMkvmergeChunk(Chunk(std::string(text))); }
+ProgressReading TsMuxer(std::string_view text, int) { return ReadTsMuxerChunk(Chunk(std::string(text))); }
+ProgressReading X264(std::string_view text, int frameCount) { return ReadX264Title(text, frameCount); }
+
+TEST(HostileOutput, NoNumberATookPrintsCrashesOrShowsNonsense) {
+  const HostileCase cases[] = {
+      {"eac3to past int", Eac3to, "process: 999999999999%\r", 0, false, 0},
+      {"eac3to over 100", Eac3to, "process: 100.1%\r", 0, false, 0},
+      {"eac3to negative", Eac3to, "process: -5%\r", 0, false, 0},
+      {"eac3to 100", Eac3to, "process: 100%\r", 0, true, 1000},
+      {"mkvmerge digits", Mkvmerge, "Progress: " + std::string(400, '9') + "%\r", 0, false, 0},
+      {"tsMuxeR huge", TsMuxer, "x\n123456789012.5% complete\n", 0, false, 0},
+      {"x264 frames past long, count unknown", X264, "x264 [50.0%] 1152921504606846976/240 frames", -1, true, 0},
+      {"x264 frames past long", X264, "x264 [50.0%] 1152921504606846976/240 frames", 240, true, 1000},
+      {"x264 more frames than counted", X264, "x264 [99.9%] 250/240 frames", 240, true, 1000},
+      {"x264 negative frames", X264, "x264 [1.0%] -5/240 frames", 240, true, 0},
+      {"x264 count at int's end", X264, "x264 [1.0%] 2147483646/240 frames", 2147483647, true, 999},
+      {"indexer over 100", X264, "ffms [info]: indexing [1000000000000.0%]", 0, true, 0},
+      {"indexer negative", X264, "lavf [info]: indexing [-3.5%]", 0, true, 0},
+  };
+  for (const HostileCase& c : cases) {
+    const ProgressReading reading = c.read(c.text, c.frameCount);
+    EXPECT_EQ(reading.show, c.show) << c.what;
+    EXPECT_EQ(reading.value, c.value) << c.what;
+  }
+}
+
 TEST(ChunkText, StopsAtAZeroByteAndDropsTheLastByte) {
   EXPECT_EQ(ChunkText(std::string("ab\0cd", 5)), "ab");
   EXPECT_EQ(ChunkText("abc"), "ab");

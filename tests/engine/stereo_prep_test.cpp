@@ -22,18 +22,16 @@ class StereoPrep : public test::EngineTest {
 };
 
 TEST_F(StereoPrep, TheFrameCountComesFromTheFirstVideoTrackLineThatHasOne) {
-  test::WriteFile(Temp("Film.job_2.eac3to_log.txt"),
-                  "eac3to v3.34\nVideo track 1 is 1080p\nAudio track 2 contains 9 frames.\n"
-                  "Video track 1 contains 2496 frames.\nVideo track 2 contains 7 frames.\n");
-  JobRun run(app(), 2);
-  PrepareStereo(run);
-  EXPECT_EQ(job(2).frameCount, 2496);
-}
-
-TEST_F(StereoPrep, AMissingLogLeavesTheFrameCount) {
-  JobRun run(app(), 2);
-  PrepareStereo(run);
-  EXPECT_EQ(job(2).frameCount, 1000);
+  const std::string log = Temp("Film.job_2.eac3to_log.txt");
+  test::WriteFile(log, "eac3to v3.34\nVideo track 1 is 1080p\nAudio track 2 contains 9 frames.\n"
+                       "Video track 1 contains 2496 frames.\nVideo track 2 contains 7 frames.\n");
+  EXPECT_EQ(FrameCountFromLog(log), 2496);
+  EXPECT_EQ(FrameCountFromLog(Temp("missing.txt")), -1);
+  // Counts no film has are not taken: the job keeps its own.
+  for (const char* count : {"0", "-5", "10000001", "1152921504606846976"}) {
+    test::WriteFile(log, std::string("Video track 1 contains ") + count + " frames.\n");
+    EXPECT_EQ(FrameCountFromLog(log), -1) << count;
+  }
 }
 
 TEST_F(StereoPrep, TheScriptStacksTheHalvesWithTheSubtitlesBurnedIn) {

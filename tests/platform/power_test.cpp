@@ -105,7 +105,7 @@ class LogindPowerTest : public ::testing::Test {
     for (auto until = std::chrono::steady_clock::now() + 5s;
          text.find('\n') == std::string::npos && std::chrono::steady_clock::now() < until;) {
       const int waiting = daemon_.Peek();
-      if (waiting > 0) text += daemon_.Read(static_cast<size_t>(waiting));
+      if (waiting > 0) text += daemon_.TakeOutput();
       else std::this_thread::sleep_for(10ms);
     }
     return text.substr(0, text.find('\n'));

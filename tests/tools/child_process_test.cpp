@@ -36,7 +36,8 @@ TEST(ChildProcess, PipedOutputAndExitCode) {
   ASSERT_TRUE(child.Start(options, error)) << error;
   std::this_thread::sleep_for(200ms);
   EXPECT_EQ(child.Peek(), 14);
-  EXPECT_EQ(child.Read(14), "Progress: 42%\r");
+  EXPECT_EQ(child.TakeOutput(), "Progress: 42%\r");
+  EXPECT_EQ(child.Peek(), 0);
   EXPECT_EQ(child.Wait(), 3);
   EXPECT_EQ(child.Peek(), -1);  // the pipe is closed once the tool has ended
 }

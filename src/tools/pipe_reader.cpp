@@ -1,0 +1,48 @@
+#include "tools/pipe_reader.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace tools {
+
+namespace {
+
+constexpr size_t kBlock = 64 * 1024;
+constexpr int kIdleMs = 50;  // how long an ended tool's pipe may stay quiet
+
+}  // namespace
+
+void PipeReader::Start(int fd, Sink sink) {
+  Finish();
+  finishing_ = false;
+  thread_ = std::thread(&PipeReader::Loop, this, fd, std::move(sink));
+}
+
+void PipeReader::Finish() {
+  finishing_ = true;
+  if (thread_.joinable()) thread_.join();
+}
+
+void PipeReader::Loop(int fd, Sink sink) {
+  std::vector<char> block(kBlock);
+  pollfd watch{fd, POLLIN, 0};
+  for (;;) {
+    const int ready = poll(&watch, 1, kIdleMs);
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready < 0) break;
+    if (ready == 0) {
+      if (finishing_) break;
+      continue;
+    }
+    const ssize_t n = read(fd, block.data(), block.size());
+    if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+    if (n <= 0) break;
+    sink(std::string_view(block.data(), static_cast<size_t>(n)));
+  }
+  close(fd);
+}
+
+}  // namespace tools
