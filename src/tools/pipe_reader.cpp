@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <vector>
 
 namespace tools {
@@ -12,6 +13,9 @@ namespace {
 
 constexpr size_t kBlock = 64 * 1024;
 constexpr int kIdleMs = 50;  // how long an ended tool's pipe may stay quiet
+// How long an ended tool's pipe is read at most: a child it left behind
+// may keep writing.
+constexpr auto kFinishLimit = std::chrono::milliseconds(500);
 
 }  // namespace
 
@@ -29,7 +33,11 @@ void PipeReader::Finish() {
 void PipeReader::Loop(int fd, Sink sink) {
   std::vector<char> block(kBlock);
   pollfd watch{fd, POLLIN, 0};
+  auto finishBy = std::chrono::steady_clock::time_point::max();
   for (;;) {
+    if (finishing_ && finishBy == std::chrono::steady_clock::time_point::max())
+      finishBy = std::chrono::steady_clock::now() + kFinishLimit;
+    if (std::chrono::steady_clock::now() > finishBy) break;
     const int ready = poll(&watch, 1, kIdleMs);
     if (ready < 0 && errno == EINTR) continue;
     if (ready < 0) break;

@@ -22,8 +22,9 @@ class PipeReader {
   // Takes the read end `fd` (closed when reading ends).
   void Start(int fd, Sink sink);
   // Call once the tool has ended: reads what the pipe still holds and
-  // returns when the pipe is at its end, or has stayed empty for a moment
-  // (a tool's own child may still hold it open).
+  // returns when the pipe is at its end, has stayed empty for a moment, or
+  // after half a second at most (a tool's own child may still hold it
+  // open, or keep writing).
   void Finish();
 
  private:

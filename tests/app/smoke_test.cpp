@@ -60,6 +60,22 @@ TEST(Program, StartsRefusesASecondCopyAndEndsWithTheSession) {
   EXPECT_EQ(WaitExit(first.pid, 10s), 0) << test::ReadFile(first.errFile);
 }
 
+// The store's error shows before the event loop runs; the end of the
+// session while it shows once went unheard and left the program running.
+TEST(Program, TheEndOfTheSessionClosesTheStoresErrorMessageAndTheProgram) {
+  test::TempDir dir;
+  fs::create_directories(dir / "config/Quandrell");
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open((dir / "config/Quandrell/registry.db").c_str(), &db), SQLITE_OK);
+  sqlite3_exec(db, "CREATE TABLE registry_values (key TEXT, name TEXT, type INTEGER, data BLOB)", nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+  Program p = Start(dir, QUANDRELL_BINARY, "shape");
+  ASSERT_TRUE(WaitFor([&] { return p.Err().find("is not of the expected shape") != std::string::npos; }, 20s))
+      << p.Err();
+  kill(p.pid, SIGTERM);
+  EXPECT_EQ(WaitExit(p.pid, 10s), 0) << p.Err();
+}
+
 TEST(Program, AMissingOrDamagedWindowDefinitionEndsStartUpWithAMessage) {
   test::TempDir dir;
   fs::create_directories(dir / "home");

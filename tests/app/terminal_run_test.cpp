@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sqlite3.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <thread>
@@ -231,6 +233,58 @@ TEST_F(TerminalRun, TheWindowStartedWhileARunWorksIsRefused) {
   EXPECT_EQ(test::WaitExit(window.pid, 10s), 0);
   kill(run.pid, SIGTERM);
   EXPECT_EQ(test::WaitExit(run.pid, 20s), 4);
+}
+
+// Another program held the store's write lock: --run stalled for 40 s
+// without a word, then went on with states it had not stored.
+TEST_F(TerminalRun, ALockedStoreIsWaitedForWithANoticeAndTheJobStopsWithExitCodeOne) {
+  Queue(0, test::Bd25Job("FILM", source, scratch / "FILM"));
+  const std::string path = harness.store().Path();
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  test::Program run;
+  const int code = Run({"--run"}, &run);
+  sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  EXPECT_EQ(code, 1);
+  EXPECT_NE(run.Err().find("quandrell: The settings store " + path +
+                           " is locked by another program; waiting up to 5 s.\n"),
+            std::string::npos) << run.Err();
+  EXPECT_NE(run.Err().find("The job was stopped: its new state could not be saved. Start Jobs resumes it."),
+            std::string::npos) << run.Err();
+  EXPECT_TRUE(fakes.Runs().empty());
+  EXPECT_EQ(Stored()[0].state, JobPending);
+}
+
+TEST_F(TerminalRun, ListCreatesNoStoreAndReadsOneItMayNotWrite) {
+  const std::string nowhere = scratch / "nowhere";
+  test::Program list = test::StartProgram(QUANDRELL_BINARY, {"--list"},
+                                          {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_CONFIG_HOME=" + nowhere},
+                                          scratch / "list-none");
+  EXPECT_EQ(test::WaitExit(list.pid, 30s), 0) << list.Err();
+  EXPECT_EQ(list.Out(), "");
+  EXPECT_FALSE(fs::exists(nowhere));
+  if (geteuid() == 0) GTEST_SKIP() << "root may write every file";
+  Queue(0, test::Bd25Job("FILM", source, "/out/FILM"));
+  fs::permissions(harness.store().Path(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(Run({"--list"}, &list), 0) << list.Err();
+  EXPECT_EQ(list.Out(), "[PENDING]          /out/FILM (BD-25 / 18000 Kbps / medium)\n");
+}
+
+TEST_F(TerminalRun, AStoreOfAnotherShapeIsRefusedWithExitCodeTwo) {
+  const std::string config = scratch / "other";
+  fs::create_directories(config + "/Quandrell");
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open((config + "/Quandrell/registry.db").c_str(), &db), SQLITE_OK);
+  sqlite3_exec(db, "CREATE TABLE registry_values (key TEXT, name TEXT, type INTEGER, data BLOB)", nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+  test::Program run = test::StartProgram(QUANDRELL_BINARY, {"--run"},
+                                         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_CONFIG_HOME=" + config},
+                                         scratch / "run-shape");
+  EXPECT_EQ(test::WaitExit(run.pid, 30s), 2);
+  EXPECT_NE(run.Err().find("its table registry_values is not of the expected shape"), std::string::npos) << run.Err();
+  EXPECT_TRUE(fakes.Runs().empty());
 }
 
 TEST_F(TerminalRun, HelpVersionAndBadArguments) {

@@ -2,9 +2,12 @@
 // cannot start, and ending a tool that started a tool of its own.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
+#include <fstream>
 #include <thread>
 
 #include "harness/temp_dir.h"
@@ -84,6 +87,73 @@ TEST(ChildProcess, TerminatingAToolAlsoEndsTheToolItStarted) {
   stopper.join();
   std::this_thread::sleep_for(100ms);
   EXPECT_FALSE(Running(grandchild)) << "grandchild still alive";
+}
+
+// main() blocks the session signals before any thread starts, so every
+// thread has them blocked, and a child keeps that mask across exec: Stop's
+// SIGTERM never reached a tool, which was killed 2 s later instead.
+TEST(ChildProcess, AToolStartedUnderTheProgramsSignalMaskSeesSigtermAndEndsItself) {
+  tools::ChildProcess child;
+  auto options = Shell("trap 'echo stopped cleanly; exit 7' TERM; echo ready; while :; do sleep 0.05; done");
+  options.pipeStdout = true;
+  std::string error;
+  bool started = false;
+  std::thread starter([&] {
+    sigset_t session;
+    sigemptyset(&session);
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) sigaddset(&session, signal);
+    pthread_sigmask(SIG_BLOCK, &session, nullptr);
+    started = child.Start(options, error);
+  });
+  starter.join();
+  ASSERT_TRUE(started) << error;
+  std::string output;
+  for (int i = 0; i < 250 && output.find("ready") == std::string::npos; ++i) {
+    std::this_thread::sleep_for(20ms);
+    output += child.TakeOutput();
+  }
+  ASSERT_NE(output.find("ready"), std::string::npos);
+  const auto stop = std::chrono::steady_clock::now();
+  child.Terminate();
+  EXPECT_EQ(child.Wait(), 7);  // its own handler, not SIGKILL (137) after the grace
+  EXPECT_LT(std::chrono::steady_clock::now() - stop, 1500ms);
+  EXPECT_EQ(child.TakeOutput(), "stopped cleanly\n");
+}
+
+long ResidentKiB() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  return 0;
+}
+
+// x264 output without line ends once grew the program to 2 GB: a line was
+// kept until its end came. A gigabyte without line ends on each pipe now
+// passes with the memory held growing by less than 100 MB.
+TEST(ChildProcess, AGigabyteWithoutLineEndsOnEachPipeKeepsMemoryBounded) {
+  tools::ChildProcess child;
+  auto options = Shell("head -c 1073741824 /dev/zero >&2 & head -c 1073741824 /dev/zero; wait");
+  options.pipeStdout = true;
+  options.titleFromStderr = true;
+  std::string error;
+  const long before = ResidentKiB();
+  ASSERT_TRUE(child.Start(options, error)) << error;
+  std::atomic<bool> done{false};
+  int code = -1;
+  std::thread waiter([&] {
+    code = child.Wait();
+    done = true;
+  });
+  long peak = before;
+  while (!done) {
+    peak = std::max(peak, ResidentKiB());
+    std::this_thread::sleep_for(5ms);
+  }
+  waiter.join();
+  EXPECT_EQ(code, 0);
+  EXPECT_LT(peak - before, 100 * 1024) << "KiB grown";
+  EXPECT_EQ(child.TakeOutput().size(), tools::ChildProcess::kOutputLimit);
+  EXPECT_EQ(child.ConsoleTitle(), "");  // zero bytes make no status line
 }
 
 TEST(ToolPaths, AToolsFolderOverridesEverything) {

@@ -60,11 +60,15 @@ std::optional<int64_t> parseChapterTime(const std::string& text) {
     fractionMs = *f;
     last.resize(dot);
   }
+  // No film is a billion seconds long; a larger time is refused before
+  // its milliseconds overflow.
+  constexpr int64_t kMaxSeconds = 1'000'000'000;
   int64_t seconds = 0;
   for (const std::string& part : parts) {
     const auto n = number<int64_t>(part);
-    if (!n || *n < 0) return std::nullopt;
+    if (!n || *n < 0 || *n > kMaxSeconds) return std::nullopt;
     seconds = seconds * 60 + *n;
+    if (seconds > kMaxSeconds) return std::nullopt;
   }
   return seconds * 1000 + fractionMs;
 }
