@@ -11,16 +11,18 @@ namespace {
 constexpr size_t kChunkBytes = 500;
 
 // The tool's output is drained as it comes; each tick looks at what came
-// since the last one. The parsers take the first progress they find in a
-// chunk, so the chunk starts at the line end before the newest line: in a
-// burst, the newest value is the one shown. At most 500 bytes, as on
-// Windows; nothing is carried over between ticks.
-std::string NewestChunk(std::string_view output) {
-  size_t begin = 0;
-  if (const size_t last = output.find_last_not_of("\r\n"); last != std::string_view::npos)
-    if (const size_t end = output.find_last_of("\r\n", last); end != std::string_view::npos) begin = end;
-  begin = std::max(begin, output.size() - std::min(output.size(), kChunkBytes));
-  return ChunkText(output.substr(begin));
+// since the last one, at most its last 500 bytes as on Windows. The
+// parsers take the first progress they find in a chunk, so the chunk is
+// tried from the line end before each line, newest line first: in a burst
+// the newest progress is the one shown. Nothing is carried over.
+ProgressReading NewestReading(std::string_view output, ProgressReading (*parse)(std::string_view)) {
+  const std::string_view tail = output.substr(output.size() - std::min(output.size(), kChunkBytes));
+  for (size_t start = tail.find_last_of("\r\n"); start != std::string_view::npos && start > 0;
+       start = tail.find_last_of("\r\n", start - 1)) {
+    const ProgressReading reading = parse(ChunkText(tail.substr(start)));
+    if (reading.show) return reading;
+  }
+  return parse(ChunkText(tail));
 }
 
 void Show(App& app, const ProgressReading& reading) {
@@ -37,15 +39,15 @@ ProgressReading ReadProgress(App& app, int32_t state, int frameCount) {
       // The second pass is looked for in all that came since the last
       // tick, so that a burst of output after it does not hide it.
       const std::string output = app.tool.process.TakeOutput();
-      const ProgressReading reading = ReadEac3toChunk(NewestChunk(output));
+      const ProgressReading reading = NewestReading(output, ReadEac3toChunk);
       if (SaysSecondPass(output)) SetProgressLabel(app, ProgressLabel(app) + " (2nd pass)...");
       return reading;
     }
     case JobX264Pass1:
     case JobX264Pass2:
     case JobX264Crf: return ReadX264Title(app.tool.process.ConsoleTitle(), frameCount);
-    case JobTsMuxer: return ReadTsMuxerChunk(NewestChunk(app.tool.process.TakeOutput()));
-    case JobMkvMerge: return ReadMkvmergeChunk(NewestChunk(app.tool.process.TakeOutput()));
+    case JobTsMuxer: return NewestReading(app.tool.process.TakeOutput(), ReadTsMuxerChunk);
+    case JobMkvMerge: return NewestReading(app.tool.process.TakeOutput(), ReadMkvmergeChunk);
     default: return {};
   }
 }

@@ -134,13 +134,14 @@ bool RegistryStore::Open(std::string& error, StoreAccess access) {
   db_ = db;
   std::string why;
   if (rc == SQLITE_OK) sqlite3_busy_handler(db_, &RegistryStore::OnBusy, this);
-  // The first statements are where a damaged file shows itself.
-  if (rc == SQLITE_OK && !readOnly &&
-      !(Exec("PRAGMA journal_mode=WAL") && Exec("PRAGMA synchronous=FULL") && Exec(kSchema)))
-    why = lastError_;
-  if (rc == SQLITE_OK && why.empty() && (!readOnly || Answers(db_, kTableExists)) && !Answers(db_, kShapeCheck))
+  // A table of another shape is refused before anything is changed; the
+  // first statements after are where a damaged file shows itself.
+  if (rc == SQLITE_OK && Answers(db_, kTableExists) && !Answers(db_, kShapeCheck))
     why = "its table registry_values is not of the expected shape: it needs the columns key, name, type and "
           "data, and the primary key (key, name)";
+  else if (rc == SQLITE_OK && !readOnly &&
+           !(Exec("PRAGMA journal_mode=WAL") && Exec("PRAGMA synchronous=FULL") && Exec(kSchema)))
+    why = lastError_;
   if (rc != SQLITE_OK) why = sqlite3_errstr(rc);
   if (why.empty()) return true;
   error = "The settings store " + path_ + " cannot be used (" + why +

@@ -25,7 +25,7 @@ TEST_F(HostileTool, ABurstOfProgressIsDrainedAtOnceAndTheTickShowsItsNewestValue
   Queue(1, "Film");
   StoreState(job(1), JobDemuxing);
   app().runningJob = 1;
-  const std::string burst = "yes 'process: 12%' | head -c 204800; printf 'process: 99.5%%\\r'; sleep 0.3";
+  const std::string burst = "yes 'process: 12%' | head -c 204800; printf '\\nprocess: 99.5%%\\r'; sleep 0.3";
   const auto start = std::chrono::steady_clock::now();
   std::chrono::steady_clock::duration took{};
   std::thread pipeline([&] {
@@ -61,7 +61,7 @@ TEST_F(HostileTool, AStoreThatRefusesTheNewStateStopsTheJobBeforeItsTool) {
   EXPECT_TRUE(ToolsRun().empty());
   EXPECT_EQ(LoadState(job(1)), JobStopped);
   EXPECT_EQ(app().runningJob, -1);
-  EXPECT_EQ(app().storeFailures, 1);
+  EXPECT_EQ(app().storeFailures.load(), 1);
   ASSERT_EQ(notices.size(), 1u);
   EXPECT_EQ(notices[0], "The settings store " + harness.store().Path() +
                             " is locked by another program; waiting up to 0.2 s.");

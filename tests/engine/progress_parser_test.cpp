@@ -148,7 +148,7 @@ ProgressReading Mkvmerge(std::string_view text, int) { return ReadMkvmergeChunk(
 ProgressReading TsMuxer(std::string_view text, int) { return ReadTsMuxerChunk(Chunk(std::string(text))); }
 ProgressReading X264(std::string_view text, int frameCount) { return ReadX264Title(text, frameCount); }
 
-TEST(HostileOutput, NoNumberATookPrintsCrashesOrShowsNonsense) {
+TEST(HostileOutput, NoNumberAToolPrintsCrashesOrShowsNonsense) {
   const HostileCase cases[] = {
       {"eac3to past int", Eac3to, "process: 999999999999%\r", 0, false, 0},
       {"eac3to over 100", Eac3to, "process: 100.1%\r", 0, false, 0},
