@@ -4,6 +4,7 @@
 
 #include "failure.h"
 #include "file_probe.h"
+#include "navigation_check.h"
 
 extern "C" {
 #include <libbluray/bluray.h>
@@ -91,6 +92,7 @@ BlurayDisc::BlurayDisc(const std::filesystem::path& folder) {
   root_ = DiscRoot(std::filesystem::absolute(folder).lexically_normal());
   if (root_.empty())
     throw Failure("\"" + folder.string() + "\" is no Blu-ray folder (BDMV/index.bdmv is missing).");
+  CheckNavigationFiles(root_);
   playlists_ = ReadPlaylists(root_);
   if (playlists_.empty()) throw Failure("The Blu-ray folder holds no playlist to list.");
 }

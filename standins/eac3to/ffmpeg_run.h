@@ -1,8 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
+#include "joined_stream.h"
 #include "output_plan.h"
 #include "progress.h"
 #include "track.h"
@@ -14,14 +16,25 @@ struct FfmpegOutput {
   std::filesystem::path file;  // where to write (the temporary name)
 };
 
-// The ffmpeg arguments that read the source (input) and write every output.
-std::vector<std::string> FfmpegArguments(const std::string& input, bool concat,
+// Where ffmpeg reads the source: a file, or a transport stream on its
+// standard input ("pipe:0"). With an origin (the video's start, 90 kHz, on
+// the input's clock) every output's times count from it and decoded audio
+// is padded or cut to start there.
+struct FfmpegInput {
+  std::string file;
+  bool transportPipe = false;
+  std::optional<std::int64_t> origin;
+};
+
+// The ffmpeg arguments that read the input and write every output.
+std::vector<std::string> FfmpegArguments(const FfmpegInput& input,
                                          const std::vector<FfmpegOutput>& outputs);
 
-// Runs one ffmpeg over the source writing every output, reporting progress as
-// the given pass. Returns the number of frames written to the first video
-// output. Throws Failure when ffmpeg fails and Stopped when we were stopped.
-long RunFfmpeg(const Source& source, const std::vector<FfmpegOutput>& outputs,
+// Runs one ffmpeg writing every output, reporting progress as the given pass.
+// A transport stream source is fed to it through joined. Returns the number
+// of frames written to the first video output. Throws Failure when ffmpeg or
+// the feed fails and Stopped when we were stopped.
+long RunFfmpeg(const Source& source, JoinedStream* joined, const std::vector<FfmpegOutput>& outputs,
                ProgressReporter& progress, int pass);
 
 }  // namespace eac3to
