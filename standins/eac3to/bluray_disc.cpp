@@ -52,6 +52,7 @@ Playlist ReadPlaylist(const BLURAY_TITLE_INFO& info) {
 std::vector<Playlist> ReadPlaylists(const std::filesystem::path& root) {
   std::unique_ptr<BLURAY, DiscCloser> disc(bd_open(root.c_str(), nullptr));
   if (!disc) throw Failure("The Blu-ray folder \"" + root.string() + "\" can't be opened.");
+  CheckNavigationFiles(disc.get(), root);
   std::vector<Playlist> playlists;
   const uint32_t count = bd_get_titles(disc.get(), TITLES_RELEVANT, kShortestSeconds);
   for (uint32_t i = 0; i < count; ++i) {
@@ -92,7 +93,6 @@ BlurayDisc::BlurayDisc(const std::filesystem::path& folder) {
   root_ = DiscRoot(std::filesystem::absolute(folder).lexically_normal());
   if (root_.empty())
     throw Failure("\"" + folder.string() + "\" is no Blu-ray folder (BDMV/index.bdmv is missing).");
-  CheckNavigationFiles(root_);
   playlists_ = ReadPlaylists(root_);
   if (playlists_.empty()) throw Failure("The Blu-ray folder holds no playlist to list.");
 }

@@ -111,7 +111,7 @@ void WriteDisc(const std::filesystem::path& root, const std::vector<bdnav::Clip>
 std::filesystem::path OneClipDisc(const std::string& name, const Picture& picture) {
   return CachedMedia(name, [&](const std::filesystem::path& root) {
     const auto stream = CachedMedia(name + ".m2ts", [&](const std::filesystem::path& out) {
-      Encode(picture, 4, out);
+      Encode(picture, 6, out);
     });
     const bdnav::Clip clip = DescribeClip(stream, "00001", picture);
     WriteDisc(root, {clip}, {"00001", {{"00001", clip.startTime, clip.endTime}}, {{0, clip.startTime}}},

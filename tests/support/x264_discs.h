@@ -10,7 +10,7 @@ namespace quandrell::test {
 // starts, muxed by ffmpeg and authored with the bdnav writer. Each holds one
 // playlist, 00001.mpls, with a chapter at its start. Cached like all media.
 
-// 1280x720p at 24000/1001, 4 seconds, one clip.
+// 1280x720p at 24000/1001, 6 seconds (144 pictures), one clip.
 std::filesystem::path SingleClipDisc();
 
 // 8 seconds of the same picture split at the key frame after 4 s into two
@@ -18,7 +18,7 @@ std::filesystem::path SingleClipDisc();
 // in time is the first one's out time), the way authoring tools split a film.
 std::filesystem::path SplitClipDisc();
 
-// 1440x1080i at 30000/1001, top field first, 4 seconds, one clip.
+// 1440x1080i at 30000/1001, top field first, 6 seconds (180 pictures), one clip.
 std::filesystem::path InterlacedDisc();
 
 // The transport stream SplitClipDisc() was cut from.
