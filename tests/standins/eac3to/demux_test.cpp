@@ -132,14 +132,15 @@ double AudioSeconds(const std::filesystem::path& file) {
   return seconds;
 }
 
-// Muxes one LPCM file into a transport stream with a tsMuxeR.
+// Muxes one LPCM file with a tsMuxeR; the transport stream it wrote (the
+// stand-in always writes an AVCHD folder).
 std::filesystem::path MuxLpcm(const std::filesystem::path& tool, const std::filesystem::path& pcm,
                               const std::string& name) {
   const auto meta = pcm.parent_path() / (name + ".meta"), out = pcm.parent_path() / (name + ".m2ts");
   std::ofstream(meta) << "MUXOPT --no-pcr-on-video-pid --vbr\nA_LPCM, \"" << pcm.string() << "\"\n";
   const auto run = quandrell::test::RunCommand({tool.string(), meta.string(), out.string()});
   EXPECT_EQ(run.exitCode, 0) << name << ": " << run.output << run.errors;
-  return out;
+  return std::filesystem::is_directory(out) ? out / "BDMV" / "STREAM" / "00000.m2ts" : out;
 }
 
 TEST(Demux, KeptLpcmIsAWavFileThatTsMuxerMuxesWhole) {
@@ -168,8 +169,12 @@ TEST(Demux, MatroskaSubtitlesToSrtAndVideoToAnnexB) {
                              folder);
   ASSERT_EQ(run.exitCode, 0) << run.log;
   EXPECT_EQ(OnlyStream(folder / "v.h264").Number("nb_read_packets"), quandrell::test::kClipFrames);
+  // Captions keep their distance from the first picture, which the file
+  // holds 5 ms after its start.
+  const std::string picture = ProbeStreams(MatroskaWithChapters()).at(0).Get("start_time");
+  ASSERT_EQ(picture, "0.005000");
   const std::string srt = quandrell::test::ReadFile(folder / "s.srt");
-  EXPECT_NE(srt.find("00:00:01,000 --> 00:00:03,000\nHello from the test clip."), std::string::npos)
+  EXPECT_NE(srt.find("00:00:00,995 --> 00:00:02,995\nHello from the test clip."), std::string::npos)
       << srt;
   EXPECT_EQ(OnlyStream(folder / "s.srt").Get("codec_name"), "subrip");
 }

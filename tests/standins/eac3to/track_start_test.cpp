@@ -49,14 +49,14 @@ struct DelayCase {
   int silentFrames;     // AC-3 frames of 32 ms put in front of the copy
 };
 
+std::ostream& operator<<(std::ostream& out, const DelayCase& c) { return out << c.name; }
+
 class TrackStart : public testing::TestWithParam<DelayCase> {};
 
 TEST_P(TrackStart, ALateTrackIsPaddedToThePicturesStart) {
   const DelayCase& c = GetParam();
   TempFolder folder;
-  const auto plain = RunEac3to({M2tsClip().string(), "2:", (folder / "plain.ac3").string(), "2:",
-                                (folder / "plain.flac").string()},
-                               folder);
+  const auto plain = RunEac3to({M2tsClip().string(), "2:", (folder / "plain.ac3").string()}, folder);
   ASSERT_EQ(plain.exitCode, 0) << plain.log;
   const auto run = RunEac3to({DelayedAudio(c.offset, c.matroska).string(), "2:", (folder / "a.ac3").string(),
                               "2:", (folder / "a.flac").string()},
@@ -65,11 +65,10 @@ TEST_P(TrackStart, ALateTrackIsPaddedToThePicturesStart) {
   EXPECT_NE(run.log.find("\nDelaying the track by " + std::to_string(c.silentFrames) + " silent frames ("),
             std::string::npos)
       << run.log;
-  const double delay = std::atof(c.offset);
-  EXPECT_NEAR(quandrell::test::ProbeDuration(folder / "a.ac3"),
-              quandrell::test::ProbeDuration(folder / "plain.ac3") + c.silentFrames * 0.032, 0.001);
-  EXPECT_NEAR(quandrell::test::ProbeDuration(folder / "a.flac"),
-              quandrell::test::ProbeDuration(folder / "plain.flac") + delay, 0.002);
+  // The clip's own track starts with the picture: its copy is the length of the sound.
+  const double sound = quandrell::test::ProbeDuration(folder / "plain.ac3"), delay = std::atof(c.offset);
+  EXPECT_NEAR(quandrell::test::ProbeDuration(folder / "a.ac3"), sound + c.silentFrames * 0.032, 0.001);
+  EXPECT_NEAR(quandrell::test::ProbeDuration(folder / "a.flac"), sound + delay, 0.002);
   for (const char* name : {"a.ac3", "a.flac"}) {
     EXPECT_LT(PeakDb(folder / name, delay - 0.04), -80) << name << ": the start is silent";
     EXPECT_GT(PeakDb(folder / name, delay + 0.1), -30) << name << ": the tone follows";
