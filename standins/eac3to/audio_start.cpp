@@ -1,8 +1,9 @@
 #include "audio_start.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "child_process.h"
@@ -16,9 +17,13 @@ constexpr int kAc3Kbps[19] = {32,  40,  48,  56,  64,  80,  96,  112, 128, 160,
                               192, 224, 256, 320, 384, 448, 512, 576, 640};
 constexpr int kAc3Rates[3] = {48000, 44100, 32000};
 
-std::vector<std::uint8_t> ReadAll(const std::filesystem::path& file) {
+std::vector<std::uint8_t> ReadAll(const std::filesystem::path& file, std::uintmax_t most = UINTMAX_MAX) {
+  std::error_code error;
+  std::vector<std::uint8_t> bytes(std::min(std::filesystem::file_size(file, error), most));
   std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return bytes;
 }
 
 void WriteAll(const std::filesystem::path& file, const std::vector<std::uint8_t>& head,
@@ -49,13 +54,14 @@ std::vector<std::uint8_t> SilentAc3(const std::filesystem::path& file, int frame
 std::string Milliseconds(std::int64_t ticks) { return std::to_string(ticks / 90) + "ms"; }
 
 std::string AlignAc3(const std::filesystem::path& file, std::int64_t offset) {
-  const std::vector<std::uint8_t> bytes = ReadAll(file);
+  const std::vector<std::uint8_t> header = ReadAll(file, 8);
   int kbps = 0, rate = 0;
-  if (Ac3FrameSize(bytes.data(), bytes.size(), &kbps, &rate) == 0)
+  if (Ac3FrameSize(header.data(), header.size(), &kbps, &rate) == 0)
     throw Failure("\"" + file.string() + "\" doesn't start with an AC3 frame.");
   const double frameTicks = kAc3Samples * 90000.0 / rate;
   const long frames = std::lround(static_cast<double>(offset) / frameTicks);
   if (frames == 0) return "";
+  const std::vector<std::uint8_t> bytes = ReadAll(file);
   if (frames > 0) {
     WriteAll(file, SilentAc3(file, static_cast<int>(frames), kbps), bytes.data(), bytes.size());
     return "Delaying the track by " + std::to_string(frames) + " silent frames (" +

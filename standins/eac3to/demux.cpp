@@ -13,6 +13,7 @@
 #include "pid_copy.h"
 #include "stop_signal.h"
 #include "ts_fields.h"
+#include "whole_clips.h"
 
 namespace eac3to {
 namespace {
@@ -84,18 +85,19 @@ long RunWork(const Source& source, Work& work, bool progressNumbers, EventLog& l
   const int passes = (work.ffmpeg.empty() ? 0 : 1) + static_cast<int>(work.pidCopies.size());
   ProgressReporter progress(progressNumbers, passes);
   std::optional<JoinedStream> joined;
-  if (source.transportStream) joined.emplace(source.parts);
-  JoinedStream* stream = joined ? &*joined : nullptr;
+  if (source.transportStream) joined.emplace(source.parts);  // checks every clip first
+  // Clips that play whole go to ffmpeg as files; others through our join.
+  JoinedStream* feed = joined && !ClipsPlayWhole(source) ? &*joined : nullptr;
   int pass = 0;
   long frames = 0;
   if (!work.ffmpeg.empty()) {
-    frames = RunFfmpeg(source, stream, work.ffmpeg, progress, pass++);
-    AlignCopies(source, stream, work.ffmpeg, log);
+    frames = RunFfmpeg(source, feed, work.ffmpeg, progress, pass++);
+    AlignCopies(source, feed, work.ffmpeg, log);
   }
   for (const auto& copy : work.pidCopies) {
     CopyPidPayload(*joined, copy.plan->track.pid, copy.file,
                    [&](double fraction) { progress.Report(pass, fraction); });
-    AlignCopies(source, stream, {copy}, log);
+    AlignCopies(source, &*joined, {copy}, log);
     ++pass;
   }
   ThrowIfStopped();

@@ -68,6 +68,14 @@ void AddOutput(std::vector<std::string>& args, const FfmpegInput& input, const F
   args.insert(args.end(), {"-max_muxing_queue_size", "4096", output.file.string()});
 }
 
+// One file, or the clips' bytes one after another.
+std::string FilesInput(const Source& source) {
+  if (source.parts.size() == 1) return source.parts.front().file.string();
+  std::string files = "concat:";
+  for (const auto& part : source.parts) files += (files.size() > 7 ? "|" : "") + part.file.string();
+  return files;
+}
+
 }  // namespace
 
 std::vector<std::string> FfmpegArguments(const FfmpegInput& input,
@@ -75,7 +83,7 @@ std::vector<std::string> FfmpegArguments(const FfmpegInput& input,
   std::vector<std::string> args = {"ffmpeg", "-hide_banner", "-nostdin", "-nostats",
                                    "-loglevel", "error", "-progress", "pipe:1", "-y"};
   if (input.origin) args.push_back("-copyts");  // times count from the origin, not the first packet
-  if (input.transportPipe) args.insert(args.end(), {"-f", "mpegts"});
+  if (input.transportStream) args.insert(args.end(), {"-f", "mpegts"});
   args.insert(args.end(), {"-i", input.file});
   for (const auto& output : outputs) AddOutput(args, input, output);
   return args;
@@ -83,11 +91,10 @@ std::vector<std::string> FfmpegArguments(const FfmpegInput& input,
 
 long RunFfmpeg(const Source& source, JoinedStream* joined, const std::vector<FfmpegOutput>& outputs,
                ProgressReporter& progress, int pass) {
-  FfmpegInput input{source.parts.front().file.string(), false, source.parts.front().inTime};
+  FfmpegInput input{FilesInput(source), source.transportStream, source.parts.front().inTime};
   std::optional<ChildInput> feed;
   if (joined) {
     input.file = "pipe:0";
-    input.transportPipe = true;
     input.origin = joined->Origin();
     feed.emplace([joined](const ChildInput::Writer& write) {
       joined->Write(write, [](double) {});

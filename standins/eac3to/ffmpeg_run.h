@@ -16,13 +16,14 @@ struct FfmpegOutput {
   std::filesystem::path file;  // where to write (the temporary name)
 };
 
-// Where ffmpeg reads the source: a file, or a transport stream on its
-// standard input ("pipe:0"). With an origin (the video's start, 90 kHz, on
-// the input's clock) every output's times count from it and decoded audio
-// is padded or cut to start there.
+// Where ffmpeg reads the source: a file, clips one after another
+// ("concat:a|b"), or a transport stream on its standard input ("pipe:0").
+// With an origin (the video's start, 90 kHz, on the input's clock) every
+// output's times count from it and decoded audio is padded or cut to start
+// there.
 struct FfmpegInput {
   std::string file;
-  bool transportPipe = false;
+  bool transportStream = false;
   std::optional<std::int64_t> origin;
 };
 
@@ -31,7 +32,7 @@ std::vector<std::string> FfmpegArguments(const FfmpegInput& input,
                                          const std::vector<FfmpegOutput>& outputs);
 
 // Runs one ffmpeg writing every output, reporting progress as the given pass.
-// A transport stream source is fed to it through joined. Returns the number
+// With joined, ffmpeg reads the joined clips from us; else the files. Returns the number
 // of frames written to the first video output. Throws Failure when ffmpeg or
 // the feed fails and Stopped when we were stopped.
 long RunFfmpeg(const Source& source, JoinedStream* joined, const std::vector<FfmpegOutput>& outputs,
