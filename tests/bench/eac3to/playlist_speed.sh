@@ -24,14 +24,7 @@ plain() {
   ffmpeg -nostdin -v error -y -i "$stream" -map 0:v -c copy -f h264 "$out/v.h264" \
     -map 0:a -c copy -f ac3 "$out/a.ac3" -map 0:s -c copy -f sup "$out/s.sup"
 }
-seconds() {  # <function>: its wall time
-  local start end
-  start=$(date +%s.%N)
-  "$1"
-  end=$(date +%s.%N)
-  echo "$end - $start" | bc
-}
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+. "$(dirname "$0")/../timing.sh"
 
 # Both once first: the page cache warms, and the stand-in must write every
 # picture the plain copy writes.
