@@ -1,5 +1,7 @@
 #include "eac3to_program.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <sstream>
 
@@ -46,7 +48,7 @@ std::optional<std::filesystem::path> RealTsMuxer() {
   const char* chosen = std::getenv("QUANDRELL_REAL_TSMUXER");
   const std::filesystem::path tool = chosen && *chosen ? chosen : REAL_TSMUXER;
   std::error_code error;
-  if (!std::filesystem::is_regular_file(tool, error)) return std::nullopt;
+  if (!std::filesystem::is_regular_file(tool, error) || access(tool.c_str(), X_OK) != 0) return std::nullopt;
   return tool;
 }
 
