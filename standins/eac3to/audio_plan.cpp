@@ -36,6 +36,7 @@ void PlanAc3Recode(OutputPlan& plan, int kbps) {
   if (!IsAc3Bitrate(kbps))
     throw Failure("AC3 can't be encoded at " + std::to_string(kbps) + "kbps.");
   plan.ffmpegArgs = {"-c:a", "ac3", "-b:a", std::to_string(kbps) + "k"};
+  plan.decodesAudio = true;
   Append(plan.ffmpegArgs, ChannelArgs(plan, 6));
   const auto& dialnorm = plan.track.audio.dialnorm;
   if (plan.request.Has("-keepDialnorm") && dialnorm)
@@ -81,19 +82,23 @@ void PlanTrueHd(OutputPlan& plan, bool transportStream) {
 
 void PlanFlac(OutputPlan& plan) {
   plan.ffmpegArgs = {"-c:a", "flac"};
+  plan.decodesAudio = true;
   if (Wants16Bits(plan)) Append(plan.ffmpegArgs, {"-sample_fmt", "s16"});
   Append(plan.ffmpegArgs, ChannelArgs(plan, 8));
   Append(plan.ffmpegArgs, {"-f", "flac"});
   plan.summary = "FLAC recode";
 }
 
-// Raw big-endian samples, the byte order of Blu-ray LPCM.
+// A WAV file under the ".pcm" name the program asks for: raw samples carry
+// neither their channel count nor their width, and muxers read WAV headers
+// (RF64 past 4 GB).
 void PlanPcm(OutputPlan& plan) {
-  const std::string format = Wants16Bits(plan) ? "s16be" : "s24be";
-  plan.ffmpegArgs = {"-c:a", "pcm_" + format};
+  const char* bits = Wants16Bits(plan) ? "16" : "24";
+  plan.ffmpegArgs = {"-c:a", std::string("pcm_s") + bits + "le"};
+  plan.decodesAudio = true;
   Append(plan.ffmpegArgs, ChannelArgs(plan, 8));
-  Append(plan.ffmpegArgs, {"-f", format});
-  plan.summary = "raw PCM, " + std::string(Wants16Bits(plan) ? "16" : "24") + " bits big-endian";
+  Append(plan.ffmpegArgs, {"-f", "wav", "-rf64", "auto"});
+  plan.summary = std::string("WAV, ") + bits + " bits";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "failure.h"
 #include "file_probe.h"
+#include "navigation_check.h"
 
 extern "C" {
 #include <libbluray/bluray.h>
@@ -51,6 +52,7 @@ Playlist ReadPlaylist(const BLURAY_TITLE_INFO& info) {
 std::vector<Playlist> ReadPlaylists(const std::filesystem::path& root) {
   std::unique_ptr<BLURAY, DiscCloser> disc(bd_open(root.c_str(), nullptr));
   if (!disc) throw Failure("The Blu-ray folder \"" + root.string() + "\" can't be opened.");
+  CheckNavigationFiles(disc.get(), root);
   std::vector<Playlist> playlists;
   const uint32_t count = bd_get_titles(disc.get(), TITLES_RELEVANT, kShortestSeconds);
   for (uint32_t i = 0; i < count; ++i) {

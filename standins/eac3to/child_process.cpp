@@ -29,8 +29,9 @@ struct Pipe {
 };
 
 [[noreturn]] void ExecChild(const std::vector<std::string>& argv, const Pipe& out,
-                            const Pipe& err, const Pipe& execFailure) {
+                            const Pipe& err, const Pipe& execFailure, const ChildInput* input) {
   prctl(PR_SET_PDEATHSIG, SIGTERM);  // never outlive us, also after a SIGKILL
+  if (input) dup2(input->ChildEnd(), STDIN_FILENO);
   dup2(out.write, STDOUT_FILENO);
   dup2(err.write, STDERR_FILENO);
   std::vector<char*> args;
@@ -108,12 +109,13 @@ int ExecError(int execFailureFd) {
 }  // namespace
 
 ChildResult RunChild(const std::vector<std::string>& argv,
-                     const std::function<void(const std::string&)>& onLine) {
+                     const std::function<void(const std::string&)>& onLine, ChildInput* input) {
   Pipe out, err, execFailure;
   const pid_t pid = fork();
   if (pid < 0) throw Failure("No child process can be started.");
-  if (pid == 0) ExecChild(argv, out, err, execFailure);
+  if (pid == 0) ExecChild(argv, out, err, execFailure, input);
   for (int fd : {out.write, err.write, execFailure.write}) close(fd);
+  if (input) input->Start();
   ChildResult result;
   LineSplitter outLines(onLine);
   LineSplitter errLines([&](const std::string& line) {
@@ -123,6 +125,7 @@ ChildResult RunChild(const std::vector<std::string>& argv,
   Drain(pid, out.read, err.read, outLines, errLines, result.stopped);
   for (int fd : {out.read, err.read}) close(fd);
   result.exitCode = WaitForExit(pid);
+  if (input) result.inputError = input->Finish();
   if (const int code = ExecError(execFailure.read))
     throw Failure("The program \"" + argv[0] + "\" can't be started: " + std::strerror(code) + ".");
   result.stopped = result.stopped || StopRequested();

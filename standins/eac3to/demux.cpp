@@ -4,6 +4,7 @@
 #include <fstream>
 #include <set>
 
+#include "audio_start.h"
 #include "chapter_text.h"
 #include "failure.h"
 #include "ffmpeg_run.h"
@@ -11,6 +12,8 @@
 #include "partial_files.h"
 #include "pid_copy.h"
 #include "stop_signal.h"
+#include "ts_fields.h"
+#include "whole_clips.h"
 
 namespace eac3to {
 namespace {
@@ -47,17 +50,54 @@ int FirstVideoTrack(const std::vector<FfmpegOutput>& outputs) {
   return video == outputs.end() ? 0 : video->plan->request.number;
 }
 
-long RunWork(const Source& source, Work& work, bool progressNumbers) {
+bool CopiesAudio(const OutputPlan& plan) {
+  return plan.track.kind == TrackKind::Audio && !plan.decodesAudio;
+}
+
+// How far (90 kHz) a copied track starts after the video: from the first
+// packet the joined stream kept of its PID, or from the probe of a file.
+std::optional<std::int64_t> StartOffset(const Source& source, const JoinedStream* joined,
+                                        const Track& track) {
+  const auto& origin = source.parts.front().inTime;
+  if (!origin) return std::nullopt;
+  if (!joined) {
+    if (!track.start) return std::nullopt;
+    return *track.start - *origin;
+  }
+  const auto first = joined->FirstPts().find(track.pid);
+  if (first == joined->FirstPts().end()) return std::nullopt;
+  return ts::Difference(first->second, *origin);
+}
+
+void AlignCopies(const Source& source, const JoinedStream* joined,
+                 const std::vector<FfmpegOutput>& outputs, EventLog& log) {
+  for (const auto& output : outputs) {
+    if (!CopiesAudio(*output.plan)) continue;
+    const auto offset = StartOffset(source, joined, output.plan->track);
+    if (!offset) continue;
+    if (const auto line = AlignCopiedAudio(*output.plan, output.file, *offset)) log.Line(*line);
+  }
+}
+
+long RunWork(const Source& source, Work& work, bool progressNumbers, EventLog& log) {
   // ffmpeg counts the frames of its first video output: put video first.
   std::stable_partition(work.ffmpeg.begin(), work.ffmpeg.end(), WritesVideo);
   const int passes = (work.ffmpeg.empty() ? 0 : 1) + static_cast<int>(work.pidCopies.size());
   ProgressReporter progress(progressNumbers, passes);
+  std::optional<JoinedStream> joined;
+  if (source.transportStream) joined.emplace(source.parts);  // checks every clip first
+  // Clips that play whole go to ffmpeg as files; others through our join.
+  JoinedStream* feed = joined && !ClipsPlayWhole(source) ? &*joined : nullptr;
   int pass = 0;
   long frames = 0;
-  if (!work.ffmpeg.empty()) frames = RunFfmpeg(source, work.ffmpeg, progress, pass++);
+  if (!work.ffmpeg.empty()) {
+    frames = RunFfmpeg(source, feed, work.ffmpeg, progress, pass++);
+    AlignCopies(source, feed, work.ffmpeg, log);
+  }
   for (const auto& copy : work.pidCopies) {
-    CopyPidPayload(source.parts, copy.plan->track.pid, copy.file,
+    CopyPidPayload(*joined, copy.plan->track.pid, copy.file,
                    [&](double fraction) { progress.Report(pass, fraction); });
+    AlignCopies(source, &*joined, {copy}, log);
     ++pass;
   }
   ThrowIfStopped();
@@ -81,7 +121,7 @@ void Demux(const Source& source, const CommandLine& commandLine, EventLog& log) 
     if (plan.engine == Engine::Ffmpeg) work.ffmpeg.push_back({&plan, file});
     if (plan.engine == Engine::PidCopy) work.pidCopies.push_back({&plan, file});
   }
-  const long frames = RunWork(source, work, commandLine.progressNumbers);
+  const long frames = RunWork(source, work, commandLine.progressNumbers, log);
   partials.Commit();
   if (const int video = FirstVideoTrack(work.ffmpeg))
     log.Line("Video track " + std::to_string(video) + " contains " + std::to_string(frames) +

@@ -1,39 +1,19 @@
 #include "ffmpeg_run.h"
 
-#include <unistd.h>
-
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <optional>
 
 #include "child_process.h"
-#include "concat_list.h"
 #include "failure.h"
 #include "stop_signal.h"
 
 namespace eac3to {
 namespace {
 
-// The concat list lives in a temporary file for the length of the run.
-class ConcatFile {
- public:
-  explicit ConcatFile(const std::vector<InputPart>& parts) {
-    std::string name = (std::filesystem::temp_directory_path() / "eac3to-XXXXXX").string();
-    const int fd = mkstemp(name.data());
-    if (fd < 0) throw Failure("No temporary file for the clip list.");
-    close(fd);
-    path_ = name;
-    std::ofstream(path_) << ConcatList(parts);
-  }
-  ~ConcatFile() {
-    std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
+// Audio gaps and overlaps above this (at clip junctions, or before the first
+// sample) are filled with silence or cut; smaller ones are stretched away.
+constexpr const char* kHardSyncSeconds = "0.02";
 
 // Reads ffmpeg's "-progress" report: key=value lines.
 class ProgressReader {
@@ -64,31 +44,68 @@ std::string LastError(const ChildResult& result) {
   return result.errorLines.empty() ? "no message" : result.errorLines.back();
 }
 
+std::string Seconds(std::int64_t ticks90k) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.6f", static_cast<double>(ticks90k) / 90000.0);
+  return text;
+}
+
+// Decoded audio starts at the origin and runs on without gaps.
+std::string AudioSyncFilter(const OutputPlan& plan, const std::optional<std::int64_t>& origin) {
+  std::string filter = std::string("aresample=async=1:min_hard_comp=") + kHardSyncSeconds;
+  const int rate = plan.track.audio.sampleRate;
+  if (origin && rate > 0)
+    filter += ":first_pts=" + std::to_string(std::llround(static_cast<double>(*origin) * rate / 90000.0));
+  return filter;
+}
+
+void AddOutput(std::vector<std::string>& args, const FfmpegInput& input, const FfmpegOutput& output) {
+  const OutputPlan& plan = *output.plan;
+  args.insert(args.end(), {"-map", "0:" + std::to_string(plan.mapIndex)});
+  args.insert(args.end(), plan.ffmpegArgs.begin(), plan.ffmpegArgs.end());
+  if (plan.decodesAudio) args.insert(args.end(), {"-af", AudioSyncFilter(plan, input.origin)});
+  if (input.origin) args.insert(args.end(), {"-output_ts_offset", "-" + Seconds(*input.origin)});
+  args.insert(args.end(), {"-max_muxing_queue_size", "4096", output.file.string()});
+}
+
+// One file, or the clips' bytes one after another.
+std::string FilesInput(const Source& source) {
+  if (source.parts.size() == 1) return source.parts.front().file.string();
+  std::string files = "concat:";
+  for (const auto& part : source.parts) files += (files.size() > 7 ? "|" : "") + part.file.string();
+  return files;
+}
+
 }  // namespace
 
-std::vector<std::string> FfmpegArguments(const std::string& input, bool concat,
+std::vector<std::string> FfmpegArguments(const FfmpegInput& input,
                                          const std::vector<FfmpegOutput>& outputs) {
   std::vector<std::string> args = {"ffmpeg", "-hide_banner", "-nostdin", "-nostats",
                                    "-loglevel", "error", "-progress", "pipe:1", "-y"};
-  if (concat) args.insert(args.end(), {"-f", "concat", "-safe", "0"});
-  args.insert(args.end(), {"-i", input});
-  for (const auto& output : outputs) {
-    args.insert(args.end(), {"-map", "0:" + std::to_string(output.plan->mapIndex)});
-    args.insert(args.end(), output.plan->ffmpegArgs.begin(), output.plan->ffmpegArgs.end());
-    args.insert(args.end(), {"-max_muxing_queue_size", "4096", output.file.string()});
-  }
+  if (input.origin) args.push_back("-copyts");  // times count from the origin, not the first packet
+  if (input.transportStream) args.insert(args.end(), {"-f", "mpegts"});
+  args.insert(args.end(), {"-i", input.file});
+  for (const auto& output : outputs) AddOutput(args, input, output);
   return args;
 }
 
-long RunFfmpeg(const Source& source, const std::vector<FfmpegOutput>& outputs,
+long RunFfmpeg(const Source& source, JoinedStream* joined, const std::vector<FfmpegOutput>& outputs,
                ProgressReporter& progress, int pass) {
-  std::optional<ConcatFile> list;
-  if (NeedsConcatList(source.parts)) list.emplace(source.parts);
-  const std::string input = list ? list->path().string() : source.parts.front().file.string();
+  FfmpegInput input{FilesInput(source), source.transportStream, source.parts.front().inTime};
+  std::optional<ChildInput> feed;
+  if (joined) {
+    input.file = "pipe:0";
+    input.origin = joined->Origin();
+    feed.emplace([joined](const ChildInput::Writer& write) {
+      joined->Write(write, [](double) {});
+    });
+  }
   ProgressReader reader(source, progress, pass);
-  const ChildResult result = RunChild(FfmpegArguments(input, list.has_value(), outputs),
-                                      [&](const std::string& line) { reader(line); });
+  const ChildResult result = RunChild(FfmpegArguments(input, outputs),
+                                      [&](const std::string& line) { reader(line); },
+                                      feed ? &*feed : nullptr);
   if (result.stopped) throw Stopped();
+  if (result.inputError) std::rethrow_exception(result.inputError);
   if (result.exitCode != 0)
     throw Failure("FFmpeg failed (exit code " + std::to_string(result.exitCode) +
                   "): " + LastError(result));

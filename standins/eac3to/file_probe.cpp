@@ -69,6 +69,13 @@ void SortLikeMediaInfo(std::vector<Track>& tracks) {
   });
 }
 
+// Where the file's picture begins: the time its other tracks are set against.
+std::optional<std::int64_t> VideoStart(const std::vector<Track>& tracks) {
+  const auto video = std::find_if(tracks.begin(), tracks.end(),
+                                  [](const Track& t) { return t.kind == TrackKind::Video; });
+  return video == tracks.end() ? std::nullopt : video->start;
+}
+
 }  // namespace
 
 Source ProbeFile(const std::filesystem::path& file) {
@@ -88,6 +95,7 @@ Source ProbeFile(const std::filesystem::path& file) {
   }
   FoldEmbeddedCores(source.tracks, *context, frames);
   SortLikeMediaInfo(source.tracks);
+  source.parts.front().inTime = VideoStart(source.tracks);
   return source;
 }
 

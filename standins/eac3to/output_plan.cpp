@@ -90,7 +90,7 @@ OutputPlan PlanOutput(const Source& source, const TrackRequest& request) {
   if (!track)
     throw Failure("The source has no track " + std::to_string(request.number) + " (it has " +
                   std::to_string(source.tracks.size()) + ").");
-  OutputPlan plan{request, *track, Engine::Ffmpeg, -1, {}, ""};
+  OutputPlan plan{request, *track, Engine::Ffmpeg, -1, {}, false, ""};
   const std::string extension = ExtensionOf(request.file);
   if (!PlanByKind(plan, extension, source.transportStream))
     throw Failure(TrackName(plan) + ": the file type \"" + extension +

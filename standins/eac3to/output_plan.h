@@ -21,6 +21,7 @@ struct OutputPlan {
   Engine engine = Engine::Ffmpeg;
   int mapIndex = -1;                    // FFmpeg stream to read
   std::vector<std::string> ffmpegArgs;  // codec and format options of this output
+  bool decodesAudio = false;            // a recode: the audio can be padded or cut to the video's start
   std::string summary;                  // for the log, e.g. "AC3 recode at 640kbps"
 };
 

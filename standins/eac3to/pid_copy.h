@@ -7,7 +7,7 @@
 #include <ostream>
 #include <vector>
 
-#include "track.h"
+#include "joined_stream.h"
 
 namespace eac3to {
 
@@ -27,13 +27,10 @@ class PesPayloadWriter {
   std::ostream& out_;
 };
 
-// 188 or 192 from the first bytes of a transport stream; 0 when it is none.
-std::size_t DetectPacketSize(const std::uint8_t* data, std::size_t size);
-
-// Copies the PID's payload from every part, whole clips one after another.
-// onProgress gets the share of bytes read. Throws Failure and Stopped.
-void CopyPidPayload(const std::vector<InputPart>& parts, int pid,
-                    const std::filesystem::path& out,
+// Copies the PID's payload from the joined clips, each from its in time to
+// its out time. onProgress gets the share of bytes read. Throws Failure and
+// Stopped.
+void CopyPidPayload(JoinedStream& stream, int pid, const std::filesystem::path& out,
                     const std::function<void(double)>& onProgress);
 
 }  // namespace eac3to

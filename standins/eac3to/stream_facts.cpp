@@ -109,6 +109,8 @@ std::optional<Track> DescribeStream(const AVStream& stream,
   track.profile = stream.codecpar->profile;
   track.language = Tag(stream, "language");
   track.title = Tag(stream, "title");
+  if (stream.start_time != AV_NOPTS_VALUE)
+    track.start = av_rescale_q(stream.start_time, stream.time_base, AVRational{1, 90000});
   if (*kind == TrackKind::Video) track.video = VideoOf(stream);
   if (*kind == TrackKind::Audio) track.audio = AudioOf(stream, firstFrame);
   return track;

@@ -52,10 +52,12 @@ struct Track {
   VideoFacts video;
   AudioFacts audio;
   int chapterCount = 0;  // Chapters entry only
+  std::optional<std::int64_t> start;  // first timestamp in the (first) file, 90 kHz
 };
 
 // A piece of a file to read. Blu-ray playlists play clips from an in time to
-// an out time (90 kHz clock); a plain file is one whole part.
+// an out time (90 kHz clock); a plain file is one part that starts with its
+// video (its in time is the video's first timestamp).
 struct InputPart {
   std::filesystem::path file;
   std::optional<std::int64_t> inTime, outTime;

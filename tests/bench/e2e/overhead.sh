@@ -67,14 +67,7 @@ reset() {
   rm -rf "$temp"
   mkdir -p "$temp"
 }
-seconds() {  # <command...>: its wall time
-  local start end
-  start=$(date +%s.%N)
-  "$@" > /dev/null 2>&1
-  end=$(date +%s.%N)
-  echo "$end - $start" | bc
-}
-median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+. "$(dirname "$0")/../timing.sh"
 
 program_times=() script_times=()
 for ((round = 1; round <= rounds; round++)); do

@@ -67,17 +67,6 @@ TEST(Bluray, JoiningTheClipsGivesThePlaylistsDurationAndFrames) {
       << run.log;
 }
 
-// Presentation times of the display sets of a .sup file, in seconds.
-std::vector<double> CaptionTimes(const std::filesystem::path& sup) {
-  std::vector<double> times;
-  for (const auto& line : Lines(quandrell::test::RunCommand(
-                                    {"ffprobe", "-v", "error", "-show_entries", "packet=pts_time",
-                                     "-of", "csv=p=0", sup.string()})
-                                    .output))
-    if (times.empty() || std::stod(line) - times.back() > 0.5) times.push_back(std::stod(line));
-  return times;
-}
-
 TEST(Bluray, SubtitlesKeepTheirTimesFromThePlaylistStart) {
   TempFolder folder;
   const auto single = RunEac3to({BlurayFolder().string(), "2)", "5:", (folder / "one.sup").string()}, folder);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "command_run.h"
 #include "eac3to_program.h"
@@ -50,6 +51,15 @@ std::filesystem::path TrueHdClip() {
     quandrell::test::RunFfmpeg({"-i", M2tsClip().string(), "-t", "3", "-map", "0:v", "-map",
                                 "0:1", "-c:v", "copy", "-c:a", "truehd", "-strict", "-2", "-f",
                                 "mpegts", "-mpegts_m2ts_mode", "1", out.string()});
+  });
+}
+
+// The clip's English track as Blu-ray LPCM, 16 bits, 5.1.
+std::filesystem::path LpcmClip() {
+  return quandrell::test::CachedMedia("lpcm.m2ts", [](const std::filesystem::path& out) {
+    quandrell::test::RunFfmpeg({"-i", M2tsClip().string(), "-map", "0:v", "-map", "0:1", "-c", "copy", "-c:a",
+                                "pcm_bluray", "-sample_fmt", "s16", "-streamid", "0:0x1011", "-streamid",
+                                "1:0x1100", "-f", "mpegts", "-mpegts_m2ts_mode", "1", out.string()});
   });
 }
 
@@ -111,13 +121,45 @@ TEST(Demux, FlacKeepsChannelsAndDown16HalvesTheSampleWidth) {
   EXPECT_EQ(OnlyStream(folder / "small.flac").Get("sample_fmt"), "s16");
 }
 
-TEST(Demux, PcmIsRawBigEndianSamples) {
+// Seconds of sound in a file's audio, from the durations of its packets.
+double AudioSeconds(const std::filesystem::path& file) {
+  double seconds = 0;
+  for (const auto& line : Lines(quandrell::test::RunCommand({"ffprobe", "-v", "error", "-select_streams", "a",
+                                                              "-show_entries", "packet=duration_time", "-of",
+                                                              "csv=p=0", file.string()})
+                                    .output))
+    seconds += std::atof(line.c_str());
+  return seconds;
+}
+
+// Muxes one LPCM file with a tsMuxeR; the transport stream it wrote (the
+// stand-in always writes an AVCHD folder).
+std::filesystem::path MuxLpcm(const std::filesystem::path& tool, const std::filesystem::path& pcm,
+                              const std::string& name) {
+  const auto meta = pcm.parent_path() / (name + ".meta"), out = pcm.parent_path() / (name + ".m2ts");
+  std::ofstream(meta) << "MUXOPT --no-pcr-on-video-pid --vbr\nA_LPCM, \"" << pcm.string() << "\"\n";
+  const auto run = quandrell::test::RunCommand({tool.string(), meta.string(), out.string()});
+  EXPECT_EQ(run.exitCode, 0) << name << ": " << run.output << run.errors;
+  return std::filesystem::is_directory(out) ? out / "BDMV" / "STREAM" / "00000.m2ts" : out;
+}
+
+TEST(Demux, KeptLpcmIsAWavFileThatTsMuxerMuxesWhole) {
   TempFolder folder;
-  ASSERT_EQ(RunEac3to({M2tsClip().string(), "3:", In(folder, "a.pcm"), "-down16"}, folder).exitCode, 0);
-  const auto bytes = std::filesystem::file_size(folder / "a.pcm");
-  EXPECT_EQ(bytes % 4, 0u);  // 2 channels of 2 bytes
-  const double seconds = static_cast<double>(bytes) / (48000 * 4);
-  EXPECT_NEAR(seconds, quandrell::test::kClipSeconds, 0.1);
+  const auto run = RunEac3to({LpcmClip().string(), "2:", In(folder, "a.pcm")}, folder);
+  ASSERT_EQ(run.exitCode, 0) << run.log;
+  const std::string bytes = quandrell::test::ReadFile(folder / "a.pcm");
+  ASSERT_GT(bytes.size(), 44u);
+  EXPECT_EQ(bytes.substr(0, 4), "RIFF");
+  EXPECT_EQ(bytes.substr(8, 4), "WAVE");
+  const auto wav = OnlyStream(folder / "a.pcm");
+  EXPECT_EQ(wav.Get("codec_name"), "pcm_s16le");
+  EXPECT_EQ(wav.Number("channels"), 6);
+  const double seconds = AudioSeconds(folder / "a.pcm");
+  EXPECT_NEAR(seconds, AudioSeconds(LpcmClip()), 0.01);
+  std::vector<std::pair<std::string, std::filesystem::path>> muxers = {{"stand-in", TSMUXER_STANDIN}};
+  if (const auto real = RealTsMuxer()) muxers.emplace_back("tsMuxeR", *real);
+  for (const auto& [name, tool] : muxers)
+    EXPECT_NEAR(AudioSeconds(MuxLpcm(tool, folder / "a.pcm", name)), seconds, 0.01) << name;
 }
 
 TEST(Demux, MatroskaSubtitlesToSrtAndVideoToAnnexB) {
@@ -127,8 +169,12 @@ TEST(Demux, MatroskaSubtitlesToSrtAndVideoToAnnexB) {
                              folder);
   ASSERT_EQ(run.exitCode, 0) << run.log;
   EXPECT_EQ(OnlyStream(folder / "v.h264").Number("nb_read_packets"), quandrell::test::kClipFrames);
+  // Captions keep their distance from the first picture, which the file
+  // holds 5 ms after its start.
+  const std::string picture = ProbeStreams(MatroskaWithChapters()).at(0).Get("start_time");
+  ASSERT_EQ(picture, "0.005000");
   const std::string srt = quandrell::test::ReadFile(folder / "s.srt");
-  EXPECT_NE(srt.find("00:00:01,000 --> 00:00:03,000\nHello from the test clip."), std::string::npos)
+  EXPECT_NE(srt.find("00:00:00,995 --> 00:00:02,995\nHello from the test clip."), std::string::npos)
       << srt;
   EXPECT_EQ(OnlyStream(folder / "s.srt").Get("codec_name"), "subrip");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,5 +24,16 @@ std::string Eac3toProgram();
 
 // The lines of a text, without their line ends.
 std::vector<std::string> Lines(const std::string& text);
+
+// Presentation times of the display sets of a .sup file, in seconds.
+std::vector<double> CaptionTimes(const std::filesystem::path& sup);
+
+// What ffmpeg complains of while decoding a file's first video; empty when
+// every picture decodes.
+std::string DecodeErrors(const std::filesystem::path& file);
+
+// The real tsMuxeR, when this machine has it (QUANDRELL_REAL_TSMUXER, else
+// the shared tools beside the source tree): the oracle some tests compare with.
+std::optional<std::filesystem::path> RealTsMuxer();
 
 }  // namespace eac3to::test

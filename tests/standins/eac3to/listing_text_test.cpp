@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "chapter_text.h"
-#include "concat_list.h"
 #include "playlist.h"
 #include "source_listing.h"
 #include "track_description.h"
@@ -134,17 +133,6 @@ TEST(ChapterText, PairsOfTimeAndNameLines) {
             "CHAPTER01=00:00:00.000\nCHAPTER01NAME=Chapter 01\n"
             "CHAPTER02=00:00:04.000\nCHAPTER02NAME=Chapter 02\n"
             "CHAPTER03=01:02:03.456\nCHAPTER03NAME=Chapter 03\n");
-}
-
-TEST(ConcatList, PlaysEachClipFromItsInToItsOutTime) {
-  const std::vector<InputPart> parts = {{"/bd/BDMV/STREAM/00001.m2ts", 126000, 1026000},
-                                        {"/bd/it's/00002.m2ts", 45000, std::nullopt}};
-  EXPECT_TRUE(NeedsConcatList(parts));
-  EXPECT_EQ(ConcatList(parts),
-            "ffconcat version 1.0\n"
-            "file '/bd/BDMV/STREAM/00001.m2ts'\ninpoint 1.40000\noutpoint 11.40000\n"
-            "file '/bd/it'\\''s/00002.m2ts'\ninpoint 0.50000\n");
-  EXPECT_FALSE(NeedsConcatList({{"/a.m2ts", std::nullopt, std::nullopt}}));
 }
 
 }  // namespace

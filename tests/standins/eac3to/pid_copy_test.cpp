@@ -1,4 +1,5 @@
 #include "pid_copy.h"
+#include "ts_fields.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +22,8 @@ TEST(PidCopy, PayloadOfAnAudioPidEqualsFfmpegsCopy) {
   quandrell::test::RunFfmpeg({"-i", clip.string(), "-map", "0:1", "-c", "copy", "-f", "ac3",
                               (folder / "ffmpeg.ac3").string()});
   double lastShare = 0;
-  CopyPidPayload({{clip, std::nullopt, std::nullopt}}, 0x1100, folder / "ours.ac3",
-                 [&](double share) { lastShare = share; });
+  JoinedStream whole({{clip, std::nullopt, std::nullopt}});
+  CopyPidPayload(whole, 0x1100, folder / "ours.ac3", [&](double share) { lastShare = share; });
   EXPECT_DOUBLE_EQ(lastShare, 1.0);
   const std::string ours = quandrell::test::ReadFile(folder / "ours.ac3");
   EXPECT_GT(ours.size(), 500000u);
@@ -32,9 +33,10 @@ TEST(PidCopy, PayloadOfAnAudioPidEqualsFfmpegsCopy) {
 TEST(PidCopy, ClipsAreJoinedOneAfterAnother) {
   TempFolder folder;
   const auto clip = quandrell::test::M2tsClip();
-  CopyPidPayload({{clip, std::nullopt, std::nullopt}}, 0x1101, folder / "one.ac3", [](double) {});
-  CopyPidPayload({{clip, std::nullopt, std::nullopt}, {clip, std::nullopt, std::nullopt}}, 0x1101,
-                 folder / "two.ac3", [](double) {});
+  JoinedStream once({{clip, std::nullopt, std::nullopt}});
+  JoinedStream twice({{clip, std::nullopt, std::nullopt}, {clip, std::nullopt, std::nullopt}});
+  CopyPidPayload(once, 0x1101, folder / "one.ac3", [](double) {});
+  CopyPidPayload(twice, 0x1101, folder / "two.ac3", [](double) {});
   const std::string one = quandrell::test::ReadFile(folder / "one.ac3");
   EXPECT_TRUE(quandrell::test::ReadFile(folder / "two.ac3") == one + one);
 }
@@ -53,8 +55,7 @@ TEST(PidCopy, DetectsBothPacketSizes) {
 TEST(PidCopy, ANonTransportStreamIsRefused) {
   TempFolder folder;
   std::ofstream(folder / "junk.m2ts") << std::string(4096, 'x');
-  EXPECT_ANY_THROW(CopyPidPayload({{folder / "junk.m2ts", std::nullopt, std::nullopt}}, 0x1100,
-                                  folder / "out.thd+ac3", [](double) {}));
+  EXPECT_ANY_THROW(JoinedStream({{folder / "junk.m2ts", std::nullopt, std::nullopt}}));
 }
 
 }  // namespace
